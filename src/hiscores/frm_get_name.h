@@ -1,0 +1,21 @@
+#pragma once
+// `frmGetName`: shows a new high score and takes up to three initials into `EnteredInitials`.
+
+#include "hiscores/mod_hi_scores.h"
+#include "ui/form.h"
+
+namespace korvex {
+
+class FrmGetName : public Form {
+public:
+    FrmGetName(Toolkit& toolkit, ModHiScores& hiScores);
+    void load() override;
+    void activate() override;
+
+private:
+    ModHiScores& m_hiScores;
+};
+
+FormLayout frmGetNameLayout();
+
+}  // namespace korvex

@@ -1,0 +1,44 @@
+#include "ui/form.h"
+
+namespace korvex {
+
+Form::Form(FormLayout layout, Toolkit& toolkit)
+    : m_layout(std::move(layout)),
+      m_model(std::make_unique<FormModel>(m_layout)),
+      m_toolkit(toolkit) {}
+
+Form::~Form() = default;
+
+void Form::click(const QString& element) {
+    auto it = m_click.constFind(element);
+    if (it != m_click.constEnd()) (*it)();
+}
+
+void Form::keyPress(const QString& element, char16_t code) {
+    auto it = m_key.constFind(element);
+    if (it != m_key.constEnd()) (*it)(code);
+}
+
+void Form::textChanged(const QString& element) {
+    auto it = m_change.constFind(element);
+    if (it != m_change.constEnd()) (*it)();
+}
+
+bool Form::handlesClick(const QString& element) const { return m_click.contains(element); }
+
+void Form::onClick(const QString& element, Handler handler) {
+    m_model->indexOf(element);  // a handler for an element the layout lacks is a wiring fault
+    m_click.insert(element, std::move(handler));
+}
+
+void Form::onKeyPress(const QString& element, KeyHandler handler) {
+    m_model->indexOf(element);
+    m_key.insert(element, std::move(handler));
+}
+
+void Form::onChange(const QString& element, Handler handler) {
+    m_model->indexOf(element);
+    m_change.insert(element, std::move(handler));
+}
+
+}  // namespace korvex

@@ -1,0 +1,64 @@
+#pragma once
+// A window as data plus handlers: the stored layout, the model that holds its state, and the
+// handler tables that turn element events into calls of named handlers. Subclasses fill the
+// tables and the load, activate and unload steps; a toolkit delivers the events.
+
+#include <functional>
+#include <memory>
+
+#include "ui/form_model.h"
+#include "ui/layout.h"
+#include "ui/toolkit.h"
+
+namespace korvex {
+
+class Form {
+public:
+    Form(FormLayout layout, Toolkit& toolkit);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return m_layout.name; }
+    const FormLayout& layout() const { return m_layout; }
+    FormModel& model() { return *m_model; }
+    const FormModel& model() const { return *m_model; }
+    Toolkit& toolkit() const { return m_toolkit; }
+
+    // Window events, delivered by the toolkit one at a time.
+    virtual void load() {}
+    virtual void activate() {}
+    virtual void unload() {}
+
+    // Element events. An element without a handler for the event ignores it.
+    void click(const QString& element);
+    void keyPress(const QString& element, char16_t code);
+    // The user edited a text field: the toolkit has already written the new text into the model.
+    void textChanged(const QString& element);
+    bool handlesClick(const QString& element) const;
+
+protected:
+    using Handler = std::function<void()>;
+    using KeyHandler = std::function<void(char16_t)>;
+    void onClick(const QString& element, Handler handler);
+    void onKeyPress(const QString& element, KeyHandler handler);
+    void onChange(const QString& element, Handler handler);
+
+    // Short forms for handlers, which work on their own model by element name.
+    QString text(const QString& element) const { return m_model->text(element); }
+    void setText(const QString& element, const QString& value) { m_model->setText(element, value); }
+    void setVisible(const QString& element, bool on) { m_model->setVisible(element, on); }
+    void setEnabled(const QString& element, bool on) { m_model->setEnabled(element, on); }
+    void setBorder(const QString& element, int border) { m_model->setBorder(element, border); }
+    void setFocus(const QString& element) { m_model->setFocus(element); }
+
+private:
+    FormLayout m_layout;
+    std::unique_ptr<FormModel> m_model;
+    Toolkit& m_toolkit;
+    QHash<QString, Handler> m_click;
+    QHash<QString, KeyHandler> m_key;
+    QHash<QString, Handler> m_change;
+};
+
+}  // namespace korvex

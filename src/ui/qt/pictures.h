@@ -1,0 +1,20 @@
+#pragma once
+// The game's drawn pictures, painted at whatever resolution the painter's device has, so they
+// stay crisp on HiDPI screens. Rectangles are in logical pixels.
+
+#include <QIcon>
+#include <QPainter>
+#include <QRectF>
+
+namespace korvex {
+
+// A die face: white square, thin black outline, `pips` black pips in the usual layout.
+void paintDieFace(QPainter& painter, const QRectF& rect, int pips);
+// A roll-indicator face: a teal die with `pips` dark pips.
+void paintRollFace(QPainter& painter, const QRectF& rect, int pips);
+// The program's icon: a die.
+void paintAppIcon(QPainter& painter, const QRectF& rect);
+// The icon at the usual sizes, painted for each.
+QIcon appIcon();
+
+}  // namespace korvex
