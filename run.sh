@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Korvex.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh --target korvex
+exec build/korvex "$@"
