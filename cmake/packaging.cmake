@@ -1,0 +1,30 @@
+# The Debian package: `cpack -G DEB` in the build directory makes korvex_<version>_<arch>.deb
+# from the same install rules that `cmake --install` follows.
+
+set(CPACK_PACKAGE_NAME korvex)
+set(CPACK_PACKAGE_VENDOR "The Korvex developers")
+set(CPACK_PACKAGE_CONTACT "The Korvex developers <korvex@localhost>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "single-player dice game with a thirteen-line score card")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
+# Shared-library dependencies come from dpkg-shlibdeps; the fonts are named by the windows'
+# layout and substituted at run time, so nothing links against them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+Korvex is a dice game for one player in a desktop window. A game has
+thirteen turns; in each turn the player rolls five dice up to three
+times, holds any of them between rolls, and scores them in one of the
+thirteen categories of the card. The ten best totals are kept between
+games.")
+
+include(CPack)
