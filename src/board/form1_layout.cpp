@@ -10,8 +10,12 @@ const char* const kStartFrame[4] = {"LineTop", "LineBottom", "LineLeft", "LineRi
 QString dieName(int face, int position) {
     return QStringLiteral("Die%1_%2").arg(face).arg(position);
 }
-QString faceField(int position) { return QStringLiteral("Temp%1").arg(position); }
-QString holdFlag(int position) { return QStringLiteral("Save%1").arg(position); }
+QString faceField(int position) {
+    return QStringLiteral("Temp%1").arg(position);
+}
+QString holdFlag(int position) {
+    return QStringLiteral("Save%1").arg(position);
+}
 
 namespace {
 
@@ -20,8 +24,8 @@ const FontSpec kLargeFont{QStringLiteral("MS Sans Serif"), 9.75};
 const FontSpec kBoldFont{QStringLiteral("MS Sans Serif"), 8.25, true};
 const FontSpec kLinkFont{QStringLiteral("MS Sans Serif"), 8.25, false, true};
 
-ElementSpec button(const char* name, const char* caption, int l, int t, int w, int h,
-                   FontSpec font, int tab) {
+ElementSpec button(const char* name, const char* caption, int l, int t, int w, int h, FontSpec font,
+                   int tab) {
     ElementSpec e;
     e.name = QString::fromLatin1(name);
     e.kind = ElementKind::Button;
@@ -95,8 +99,8 @@ void addButtons(std::vector<ElementSpec>& out) {
     out.push_back(button("CB_New", "New Game", 4680, 6840, 1215, 375, kLargeFont, 0));
     out.push_back(button("CB_Start", "START", 4680, 6840, 1215, 375, kBoldFont, 1));
     out.push_back(button("CB_Roll", "Roll", 3960, 1440, 1215, 615, kLargeFont, 2));
-    out.push_back(button("CB_Save", "Save Score && Roll Again", 5400, 1440, 1215, 615,
-                         kDefaultFont, 3));
+    out.push_back(
+        button("CB_Save", "Save Score && Roll Again", 5400, 1440, 1215, 615, kDefaultFont, 3));
     out.push_back(button("CB_Exit", "Exit", 4800, 7440, 975, 375, kDefaultFont, 4));
     out.push_back(button("CB_ViewScores", "High Scores", 120, 7560, 1215, 375, kDefaultFont, 5));
 }
@@ -109,10 +113,10 @@ void addScoreCard(std::vector<ElementSpec>& out) {
         const bool up = c.upper;
         const int row = up ? i : i - 6;
         const int top = 2280 + 480 * row;
-        const QString caption = (c.id == CategoryId::Korvex ? QStringLiteral("Korvex") : c.title) +
-                                QLatin1Char(':');
-        out.push_back(label(QStringLiteral("Label%1").arg(up ? i + 2 : i + 4), caption, up ? 3480 : 5040, top,
-                            up ? 615 : 1215, 255, Align::Right, kTeal));
+        const QString caption =
+            (c.id == CategoryId::Korvex ? QStringLiteral("Korvex") : c.title) + QLatin1Char(':');
+        out.push_back(label(QStringLiteral("Label%1").arg(up ? i + 2 : i + 4), caption,
+                            up ? 3480 : 5040, top, up ? 615 : 1215, 255, Align::Right, kTeal));
         out.push_back(scoreBox(c.scoreBox, up ? 4200 : 6360, top, up ? 7 + i : 9 + i));
         out.push_back(field(c.valueField));
         out.push_back(field(c.usedFlag));
@@ -134,8 +138,8 @@ void addDice(std::vector<ElementSpec>& out) {
     int tab = 23;  // after the stored order, so the keyboard reaches every die
     for (int p = 1; p <= 5; ++p) {
         for (int f = 1; f <= 6; ++f) {
-            ElementSpec die = picture(dieName(f, p), PictureKind::DieFace, f,
-                                      3360 + 840 * (p - 1), 600, 555, 555, f == 1);
+            ElementSpec die = picture(dieName(f, p), PictureKind::DieFace, f, 3360 + 840 * (p - 1),
+                                      600, 555, 555, f == 1);
             die.tab = tab++;
             out.push_back(die);
         }
@@ -152,8 +156,7 @@ void addRollIndicator(std::vector<ElementSpec>& out) {
     out.push_back(line("Line4", 1320, 4680, 2520, 4680, kBlack, 1));
     out.push_back(line("Line5", 1320, 3000, 1320, 4680, kBlack, 1));
     out.push_back(line("Line6", 2520, 3000, 2520, 4680, kBlack, 1));
-    out.push_back(
-        label("Label18", "Roll Number:", 1440, 3120, 975, 255, Align::Center, kTeal));
+    out.push_back(label("Label18", "Roll Number:", 1440, 3120, 975, 255, Align::Center, kTeal));
 }
 
 void addStartFrameAndLinks(std::vector<ElementSpec>& out) {

@@ -7,9 +7,9 @@ namespace korvex {
 FormLayout form1Layout();
 
 // Element names of the die pictures and roll indicator, built in one place.
-QString dieName(int face, int position);  // "Die4_2": face 4 at position 2
-QString faceField(int position);          // "Temp2"
-QString holdFlag(int position);           // "Save2"
+QString dieName(int face, int position);    // "Die4_2": face 4 at position 2
+QString faceField(int position);            // "Temp2"
+QString holdFlag(int position);             // "Save2"
 extern const char* const kRollPictures[3];  // "OneRoll", "TwoRoll", "ThreeRoll"
 extern const char* const kStartFrame[4];    // "LineTop", "LineBottom", "LineLeft", "LineRight"
 

@@ -21,9 +21,9 @@ ClockSeededRandom::ClockSeededRandom(Clock clock)
 void ClockSeededRandom::reseed() {
     const std::uint64_t now = m_clock();
     const std::uint64_t count = ++m_counter;
-    std::seed_seq seq{std::uint32_t(now), std::uint32_t(now >> 32), std::uint32_t(count),
-                      std::uint32_t(count >> 32), std::uint32_t(m_runSalt),
-                      std::uint32_t(m_runSalt >> 32)};
+    std::seed_seq seq{std::uint32_t(now),       std::uint32_t(now >> 32),
+                      std::uint32_t(count),     std::uint32_t(count >> 32),
+                      std::uint32_t(m_runSalt), std::uint32_t(m_runSalt >> 32)};
     m_engine.seed(seq);
 }
 
@@ -32,6 +32,8 @@ float ClockSeededRandom::next() {
     return float(m_engine() >> 8) * 0x1p-24f;
 }
 
-int faceFor(float r) { return int(std::floor(6.0 * double(r) + 1.0)); }
+int faceFor(float r) {
+    return int(std::floor(6.0 * double(r) + 1.0));
+}
 
 }  // namespace korvex

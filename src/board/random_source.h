@@ -9,7 +9,7 @@
 namespace korvex {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual float next() = 0;  // 0 <= value < 1
     virtual void reseed() = 0;
@@ -18,14 +18,14 @@ public:
 // The production source. A reseed mixes the clock's reading with a per-run counter and the
 // process's entropy, so two reseeds at the same clock reading never repeat a sequence.
 class ClockSeededRandom : public RandomSource {
-public:
+  public:
     using Clock = std::function<std::uint64_t()>;
     // The clock defaults to the high-resolution clock; tests may freeze it.
     explicit ClockSeededRandom(Clock clock = {});
     float next() override;
     void reseed() override;
 
-private:
+  private:
     Clock m_clock;
     std::uint64_t m_counter = 0;
     std::uint64_t m_runSalt;

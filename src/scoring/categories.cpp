@@ -15,7 +15,8 @@ Category upper(CategoryId id, const char* title, int face, int (*rule)(const Dic
 
 Category lower(CategoryId id, const char* title, const char* field, int (*rule)(const Dice&)) {
     const QString f = QString::fromLatin1(field);
-    return {id, QString::fromLatin1(title), "Perm" + f, "Score" + f, "Score" + f + "x", false, rule};
+    return {id,  QString::fromLatin1(title), "Perm" + f, "Score" + f, "Score" + f + "x", false,
+            rule};
 }
 
 }  // namespace
@@ -39,6 +40,8 @@ const std::array<Category, kCategoryCount>& categories() {
     return table;
 }
 
-const Category& category(CategoryId id) { return categories()[std::size_t(id)]; }
+const Category& category(CategoryId id) {
+    return categories()[std::size_t(id)];
+}
 
 }  // namespace korvex

@@ -11,8 +11,19 @@
 namespace korvex {
 
 enum class CategoryId {
-    Ones, Twos, Threes, Fours, Fives, Sixes,
-    ThreeKind, FourKind, FullHouse, SmallStraight, LargeStraight, Korvex, Chance,
+    Ones,
+    Twos,
+    Threes,
+    Fours,
+    Fives,
+    Sixes,
+    ThreeKind,
+    FourKind,
+    FullHouse,
+    SmallStraight,
+    LargeStraight,
+    Korvex,
+    Chance,
 };
 
 inline constexpr int kCategoryCount = 13;

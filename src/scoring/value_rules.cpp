@@ -35,9 +35,13 @@ int dicePoints(const Dice& dice) {
     return int(sum);
 }
 
-int threeKindPoints(const Dice& dice) { return largestGroup(dice) >= 3 ? dicePoints(dice) : 0; }
+int threeKindPoints(const Dice& dice) {
+    return largestGroup(dice) >= 3 ? dicePoints(dice) : 0;
+}
 
-int fourKindPoints(const Dice& dice) { return largestGroup(dice) >= 4 ? dicePoints(dice) : 0; }
+int fourKindPoints(const Dice& dice) {
+    return largestGroup(dice) >= 4 ? dicePoints(dice) : 0;
+}
 
 int fullHousePoints(const Dice& dice) {
     const int largest = largestGroup(dice);
@@ -71,7 +75,9 @@ bool isFiveOfAKind(const Dice& dice) {
                        [&](const QString& die) { return die == dice[0]; });
 }
 
-int korvexPoints(const Dice& dice) { return isFiveOfAKind(dice) ? 50 : 0; }
+int korvexPoints(const Dice& dice) {
+    return isFiveOfAKind(dice) ? 50 : 0;
+}
 
 Dice diceFromFaces(const std::array<int, 5>& faces) {
     Dice dice;

@@ -1,0 +1,57 @@
+#pragma once
+// `Form1`: the board window and the whole game model. Its fields hold every die, hold flag,
+// used flag, counter and score; its handlers are the game: load, New Game, START, Exit, the
+// roll with its forced-roll keys, the holds, the category clicks and the commit.
+
+#include <memory>
+
+#include "board/random_source.h"
+#include "hiscores/mod_hi_scores.h"
+#include "scoring/categories.h"
+#include "ui/form.h"
+
+namespace korvex {
+
+class FrmAbout;
+
+class Form1 : public Form {
+  public:
+    Form1(Toolkit& toolkit, RandomSource& random, ModHiScores& hiScores);
+    ~Form1() override;
+
+    void load() override { Form_Load(); }
+    void unload() override { Form_Unload(); }
+
+    void Form_Load();
+    void Form_Unload();
+    void CB_New_Click();
+    void CB_Start_Click();
+    void CB_Exit_Click();
+    void CB_ViewScores_Click();
+    void Label19_Click();  // "About"
+    void Label20_Click();  // "Help/"
+    void CB_Roll_Click();
+    void CB_Roll_KeyPress(char16_t keyAscii);
+    void CB_Save_Click();
+    // The thirty die handlers (`Die3_2_Click` and its family) all toggle the hold of a position.
+    void dieClick(int face, int position);
+    // The thirteen category handlers (`Score4_Click` and its family) all select a category.
+    void categoryClick(CategoryId id);
+
+    FrmAbout* about() const { return m_about.get(); }
+
+  private:
+    void wireHandlers();
+    void showFace(int position, int face);
+    bool forcedRoll();
+    void countRoll();
+    void endGame();
+    void startNextTurn();
+    void showAbout();
+
+    RandomSource& m_random;
+    ModHiScores& m_hiScores;
+    std::unique_ptr<FrmAbout> m_about;
+};
+
+}  // namespace korvex

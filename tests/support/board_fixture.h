@@ -1,0 +1,44 @@
+#pragma once
+// A board driven through its real handlers on the in-memory toolkit, with dice chosen by the
+// test: a whole game in a few lines.
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "board/form1.h"
+#include "hiscores/mod_hi_scores.h"
+#include "support/memory_settings_store.h"
+#include "support/scripted_random.h"
+#include "ui/memory_toolkit.h"
+
+namespace korvex::test {
+
+class BoardTest : public ::testing::Test {
+  protected:
+    BoardTest();
+
+    QString text(const QString& name) const { return board.model().text(name); }
+    bool visible(const QString& name) const { return board.model().visible(name); }
+    bool enabled(const QString& name) const { return board.model().enabled(name); }
+    void click(const QString& name) { board.click(name); }
+    void key(char16_t code) { board.keyPress(QStringLiteral("CB_Roll"), code); }
+
+    // Presses START with the first roll's dice chosen.
+    void start(std::initializer_list<int> faces);
+    // Clicks Roll with the dice of the positions that are not held chosen, in position order.
+    void roll(std::initializer_list<int> faces);
+    // Clicks a category and Save; `next` are the dice of the next turn's first roll.
+    void score(CategoryId id, std::initializer_list<int> next = {1, 2, 3, 4, 6});
+    void hold(int position);
+    std::array<QString, 5> dice() const;
+    QString box(CategoryId id) const;
+
+    MemoryToolkit toolkit;
+    ScriptedRandom random;
+    MemorySettingsStore store;
+    ModHiScores hiScores{store, toolkit};
+    Form1 board{toolkit, random, hiScores};
+};
+
+}  // namespace korvex::test
