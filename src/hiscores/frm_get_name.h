@@ -7,12 +7,15 @@
 namespace korvex {
 
 class FrmGetName : public Form {
-public:
+  public:
     FrmGetName(Toolkit& toolkit, ModHiScores& hiScores);
     void load() override;
     void activate() override;
 
-private:
+  private:
+    void txtName_Change();
+    void cmdOK_Click();
+
     ModHiScores& m_hiScores;
 };
 

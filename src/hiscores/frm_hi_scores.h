@@ -2,23 +2,39 @@
 // `frmHiScores`: the list of the ten best totals, highest first. Asks for the initials of a
 // pending entry when it becomes active, and can clear the stored table.
 
+#include "hiscores/frm_get_name.h"
 #include "hiscores/mod_hi_scores.h"
 #include "ui/form.h"
 
 namespace korvex {
 
 class FrmHiScores : public Form {
-public:
+  public:
     FrmHiScores(Toolkit& toolkit, ModHiScores& hiScores);
+    void load() override;
     void activate() override;
 
     void GetInitials(int index);
     void ShowScores();
 
-private:
+    // The initials dialog this list opens; it lives as long as the list.
+    FrmGetName& getName() { return m_getName; }
+
+  private:
+    void cmdOK_Click();
+    void CB_ClearScores_Click();
+    void askPendingInitials();
+
     ModHiScores& m_hiScores;
+    FrmGetName m_getName;
+    bool m_asking = false;  // GetInitials is waiting for the initials dialog
 };
 
 FormLayout frmHiScoresLayout();
+
+// Element names of the list's rows, row 0 at the top: "lblName(3)", "lblScore(3)", "Label4".
+QString hiScoreNameLabel(int row);
+QString hiScoreScoreLabel(int row);
+QString hiScoreRankLabel(int row);
 
 }  // namespace korvex

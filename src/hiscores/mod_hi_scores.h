@@ -4,7 +4,9 @@
 // the initials dialog read and write its state directly.
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <optional>
 
 #include "hiscores/settings_store.h"
 #include "ui/toolkit.h"
@@ -14,14 +16,20 @@ namespace korvex {
 struct HiScoreEntry {
     QString Initials = QStringLiteral("???");  // always exactly three characters
     qint64 Score = 0;
+    // Added by this copy of the game and not yet stored. A save puts such entries into what
+    // other copies stored meanwhile, so neither copy loses the other's scores; a reload keeps
+    // them, so a save that failed loses nothing either.
+    bool Unsaved = false;
 };
 
+using HiScoreTableType = std::array<HiScoreEntry, 10>;
+
 class ModHiScores {
-public:
+  public:
     ModHiScores(SettingsStore& store, Toolkit& toolkit);
 
     // Ascending: index 0 holds the lowest score, index 9 the highest.
-    std::array<HiScoreEntry, 10> HiScoreTable;
+    HiScoreTableType HiScoreTable;
     qint64 NewHiScore = 0;
     QString EnteredInitials = QStringLiteral("   ");
     bool NewEntryPending = false;
@@ -36,8 +44,22 @@ public:
     // Any text fitted to three characters: padded with spaces, or cut without splitting a
     // character.
     static QString fitInitials(const QString& text);
+    // A stored value read back as an entry, or nothing when it cannot be read.
+    static std::optional<HiScoreEntry> parseStored(const QString& value);
+    // An entry in its stored form: the three initials, then the score in plain decimal.
+    static QString storedForm(const HiScoreEntry& entry);
+    // A score as the windows show it: grouped by the locale's thousands separator.
+    static QString formatScore(qint64 score);
 
-private:
+    static const QString kSection;  // "HiScores"
+
+  private:
+    // Reads the stored table; the keys whose values cannot be read come back in `badKeys`.
+    HiScoreTableType readStored(QStringList& badKeys);
+    // Puts this copy's unsaved entries from the table in memory into `table`.
+    void mergeUnsaved(HiScoreTableType& table) const;
+    void report(const QString& text, const QString& operation);
+
     SettingsStore& m_store;
     Toolkit& m_toolkit;
 };
