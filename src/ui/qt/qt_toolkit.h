@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "ui/form.h"
@@ -12,7 +13,7 @@
 namespace korvex {
 
 class QtToolkit : public Toolkit {
-public:
+  public:
     QtToolkit();
     ~QtToolkit() override;
 
@@ -34,9 +35,27 @@ public:
     // windows look the same on every machine. Call once after the application exists.
     static void installFontSubstitutions();
 
-private:
+    // The accessible name of an element as a screen reader announces it ("Three of a Kind: 18",
+    // "Die 2: 5, held"); empty for elements that have none of their own.
+    static QString accessibleNameOf(const Form& form, int element);
+
+  private:
     struct Window;
+    void open(Form& form, Form* owner);
+    void build(Window& window, Form* owner);
+    QWidget* buildElement(Window& window, int index, QWidget* parent);
+    void wireElement(Window& window, int index, QWidget* widget);
+    void mirror(Window& window, int index, FormModel::Change change);
+    void chainTabOrder(Window& window);
+    void place(Window& window, Form* owner);
+    void activateOnce(Window& window);
+    void queueActivate(Form& form);
+    void showWindow(Window& window);
+    Window* windowFor(const Form* form) const { return m_windows.value(form, nullptr); }
+
     QHash<const Form*, Window*> m_windows;
+    int m_messageBoxes = 0;  // message boxes of ours on screen
+    int m_pointerOverrides = 0;
 };
 
 }  // namespace korvex

@@ -1,0 +1,259 @@
+#include "ui/qt/element_widgets.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <cmath>
+
+#include "ui/qt/pictures.h"
+
+namespace korvex {
+
+namespace {
+
+// A die face is a 37-pixel picture and is shown at that size, never stretched.
+constexpr int kDieFacePixels = 37;
+// The program icon in the About window is a 32-pixel picture.
+constexpr int kIconPixels = 32;
+
+bool isPressKey(const QKeyEvent* event) {
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    return mods == Qt::NoModifier &&
+           (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+}
+
+bool isLeftClick(const QWidget* widget, const QMouseEvent* event) {
+    return event->button() == Qt::LeftButton &&
+           widget->rect().contains(event->position().toPoint());
+}
+
+}  // namespace
+
+int twipsToPixels(int twips) {
+    return int(std::lround(double(twips) / kTwipsPerPixel));
+}
+
+QFont layoutFont(const FontSpec& spec) {
+    QFont font(spec.family);
+    font.setPixelSize(int(std::lround(spec.points * 4.0 / 3.0)));
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QString plainCaption(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) {
+            out += caption[i];
+        } else if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+            out += QLatin1Char('&');
+            ++i;
+        }
+    }
+    return out;
+}
+
+QString wrappedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(plainCaption(caption)) <= width) return caption;
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(plainCaption(longer)) <= width) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
+// --- ElementButton -------------------------------------------------------------------------
+
+void ElementButton::setCaption(const QString& caption) {
+    m_caption = caption;
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    setText(wrappedCaption(caption, fontMetrics(), contents.width() - 2 * margin));
+}
+
+void ElementButton::keyPressEvent(QKeyEvent* event) {
+    hooks.typed(event->text());
+    QPushButton::keyPressEvent(event);
+}
+
+void ElementButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_caption.isNull()) setCaption(m_caption);
+}
+
+// --- ElementLabel, ElementTextBox ----------------------------------------------------------
+
+void ElementLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (isLeftClick(this, event)) hooks.clicked();
+}
+
+void ElementTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (isLeftClick(this, event)) hooks.clicked();
+}
+
+void ElementTextBox::keyPressEvent(QKeyEvent* event) {
+    hooks.typed(event->text());
+    if (isReadOnly() && isPressKey(event)) {
+        event->accept();
+        hooks.clicked();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// --- PictureWidget -------------------------------------------------------------------------
+
+PictureWidget::PictureWidget(PictureKind kind, int pips, QWidget* parent)
+    : QWidget(parent), m_kind(kind), m_pips(pips) {}
+
+void PictureWidget::setBorder(int border) {
+    if (m_border == border) return;
+    m_border = border;
+    update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    switch (m_kind) {
+        case PictureKind::DieFace: {
+            QRectF face(0, 0, std::min(kDieFacePixels, width()),
+                        std::min(kDieFacePixels, height()));
+            if (m_border == 1) {
+                // A held die: a dark two-pixel frame, then a pixel of the board, then the face, so
+                // the frame stands apart from the face's own outline.
+                painter.fillRect(face, QColor(0, 0, 64));
+                painter.fillRect(face.adjusted(2, 2, -2, -2), palette().color(QPalette::Window));
+                face.adjust(3, 3, -3, -3);
+            }
+            paintDieFace(painter, face, m_pips);
+            if (hasFocus()) {
+                QPen pen(QColor(0, 0, 192), 1, Qt::DashLine);
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(face.adjusted(2.5, 2.5, -3.5, -3.5));
+            }
+            break;
+        }
+        case PictureKind::RollFace:
+            paintRollFace(painter, QRectF(rect()), m_pips);
+            break;
+        case PictureKind::AppIcon: {
+            const int side = std::min({kIconPixels, width(), height()});
+            paintAppIcon(painter, QRectF(0, 0, side, side));
+            break;
+        }
+        case PictureKind::None:
+            break;
+    }
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (isLeftClick(this, event)) hooks.clicked();
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* event) {
+    hooks.typed(event->text());
+    if (isPressKey(event)) {
+        hooks.clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+// --- LineWidget ----------------------------------------------------------------------------
+
+LineWidget::LineWidget(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)
+    : QWidget(parent), m_width(std::max(1, width)), m_colour(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QRect box = QRect(from, to).normalized().adjusted(-m_width, -m_width, m_width, m_width);
+    setGeometry(box);
+    m_from = from - box.topLeft();
+    m_to = to - box.topLeft();
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Square ends, so four rules that meet at a corner close it.
+    painter.setPen(QPen(m_colour, m_width, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(m_from, m_to);
+}
+
+// --- Window frames -------------------------------------------------------------------------
+
+bool WindowHooks::handle(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Close:
+            event->accept();
+            if (closeRequested) closeRequested();
+            return true;
+        case QEvent::WindowActivate:
+            if (activated) activated();
+            break;
+        case QEvent::WindowDeactivate:
+            if (deactivated) deactivated();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool FormWindow::event(QEvent* event) {
+    return hooks.handle(event) || QWidget::event(event);
+}
+
+FormDialog::FormDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setSizeGripEnabled(false);
+}
+
+bool FormDialog::event(QEvent* event) {
+    return hooks.handle(event) || QDialog::event(event);
+}
+
+void FormDialog::done(int result) {
+    // accept() and reject() end here; the toolkit closes the form so its unload step runs.
+    if (hooks.closeRequested)
+        hooks.closeRequested();
+    else
+        QDialog::done(result);
+}
+
+void FormDialog::keyPressEvent(QKeyEvent* event) {
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+        event->accept();
+        if (cancelButton && cancelButton->isVisible() && cancelButton->isEnabled())
+            cancelButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace korvex

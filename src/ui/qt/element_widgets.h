@@ -1,0 +1,147 @@
+#pragma once
+// The widgets that stand for a window's elements and its frame. Each reports what the player did
+// (a click, a typed key, the close box, the window becoming active) through plain callbacks that
+// the Qt toolkit fills in; none of them knows about forms or handlers.
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "ui/layout.h"
+
+namespace korvex {
+
+// What an element reports: a click, and the first UTF-16 code of every typed key.
+struct ElementHooks {
+    std::function<void()> click;
+    std::function<void(char16_t)> key;
+
+    void clicked() const {
+        if (click) click();
+    }
+    void typed(const QString& text) const {
+        if (key && !text.isEmpty()) key(text.at(0).unicode());
+    }
+};
+
+// A push button that reports typed keys and still handles them as a button does.
+class ElementButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+    ElementHooks hooks;
+    // Shows a caption in the "&&" convention, word-wrapped onto as many lines as its width needs.
+    void setCaption(const QString& caption);
+    const QString& caption() const { return m_caption; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    QString m_caption;
+};
+
+// Static text that reports clicks; it never takes the focus.
+class ElementLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+    ElementHooks hooks;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A single-line text field. A read-only one (a score box) is still focusable, and Space or Enter
+// on it counts as a click, so the card can be played from the keyboard.
+class ElementTextBox : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    ElementHooks hooks;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A drawn picture: a die face, a roll indicator or the program icon, painted at the screen's own
+// resolution. A border of 1 marks a held die.
+class PictureWidget : public QWidget {
+  public:
+    PictureWidget(PictureKind kind, int pips, QWidget* parent);
+    ElementHooks hooks;
+    void setBorder(int border);
+    int border() const { return m_border; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    PictureKind m_kind;
+    int m_pips;
+    int m_border = 0;
+};
+
+// A straight rule. The widget covers the rule's bounding box and lets the mouse through.
+class LineWidget : public QWidget {
+  public:
+    // Endpoints in the parent's pixels.
+    LineWidget(QPoint from, QPoint to, int width, QColor colour, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QPoint m_from, m_to;
+    int m_width;
+    QColor m_colour;
+};
+
+// What a window reports: the close box, and becoming or ceasing to be the active window.
+struct WindowHooks {
+    std::function<void()> closeRequested;
+    std::function<void()> activated;
+    std::function<void()> deactivated;
+    bool handle(QEvent* event);  // true when the event was the close box
+};
+
+// The frame of a resizable window (the board).
+class FormWindow : public QWidget {
+  public:
+    FormWindow() : QWidget(nullptr, Qt::Window) {}
+    WindowHooks hooks;
+
+  protected:
+    bool event(QEvent* event) override;
+};
+
+// The frame of a fixed dialog. Escape presses the cancel button when there is one and does
+// nothing otherwise; every way of closing goes through the toolkit, so the unload step runs.
+class FormDialog : public QDialog {
+  public:
+    explicit FormDialog(QWidget* owner);
+    WindowHooks hooks;
+    QPushButton* cancelButton = nullptr;
+    void done(int result) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Twips to logical pixels, rounded.
+int twipsToPixels(int twips);
+// A font from the layout, at a pixel size (points × 4/3), so the layout does not depend on the
+// screen's dots per inch.
+QFont layoutFont(const FontSpec& spec);
+// A caption in the "&&" convention with line breaks where it is too wide for `width` pixels.
+QString wrappedCaption(const QString& caption, const QFontMetrics& metrics, int width);
+// The caption as read aloud: "&&" is one "&", a single "&" only marks the access key.
+QString plainCaption(const QString& caption);
+
+}  // namespace korvex

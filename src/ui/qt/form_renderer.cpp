@@ -1,0 +1,366 @@
+// The generic renderer: widgets built from a form's layout table, kept in step with its model,
+// and named for screen readers. One code path for every window of the game.
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
+#include <optional>
+
+#include "korvex_version.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/toolkit_window.h"
+
+namespace korvex {
+
+namespace {
+
+// The desktop's menu background: a light colour, readable on the dark blue of the score list.
+QColor menuBackground() {
+    const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
+    return menu.lightness() >= 200 ? menu : QColor(0xf0, 0xf0, 0xf0);
+}
+
+std::optional<QColor> resolve(const Colour& colour) {
+    switch (colour.role) {
+        case Colour::Role::Rgb:
+            return QColor(colour.r, colour.g, colour.b);
+        case Colour::Role::MenuBackground:
+            return menuBackground();
+        case Colour::Role::DialogFace:
+            return QApplication::palette().color(QPalette::Window);
+        case Colour::Role::Transparent:
+        case Colour::Role::Default:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+QRect pixelRect(const ElementSpec& spec) {
+    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
+            twipsToPixels(spec.height)};
+}
+
+Qt::Alignment horizontal(Align align) {
+    switch (align) {
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+void setColours(QWidget* widget, const ElementSpec& spec, QPalette::ColorRole foreRole,
+                QPalette::ColorRole backRole) {
+    QPalette palette = widget->palette();
+    if (auto fore = resolve(spec.fore)) palette.setColor(foreRole, *fore);
+    const auto back = resolve(spec.back);
+    if (back) palette.setColor(backRole, *back);
+    if (spec.back.role == Colour::Role::Transparent) palette.setColor(backRole, Qt::transparent);
+    widget->setPalette(palette);
+    // Labels paint a background only when they have one of their own.
+    if (backRole == QPalette::Window) widget->setAutoFillBackground(back.has_value());
+}
+
+QWidget* makeButton(const ElementSpec& spec, const QString& text, QWidget* parent) {
+    auto* button = new ElementButton(parent);
+    button->setFont(layoutFont(spec.font));
+    button->setGeometry(pixelRect(spec));
+    // Enter and Space press a focused button, as on any desktop dialog.
+    button->setAutoDefault(true);
+    if (spec.role == ButtonRole::Default || spec.role == ButtonRole::DefaultAndCancel)
+        button->setDefault(true);
+    if (spec.role == ButtonRole::Cancel || spec.role == ButtonRole::DefaultAndCancel)
+        if (auto* dialog = dynamic_cast<FormDialog*>(parent)) dialog->cancelButton = button;
+    button->setCaption(text);
+    return button;
+}
+
+// A one-line label whose text is wider than its box (our substitute face runs a little wider
+// than the one the layout was drawn with) grows away from its aligned edge instead of clipping.
+void fitLabel(QLabel* label, const ElementSpec& spec) {
+    QRect box = pixelRect(spec);
+    if (!label->wordWrap()) {
+        const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        if (need > box.width()) {
+            const int extra = need - box.width();
+            if (spec.align == Align::Right)
+                box.setLeft(box.left() - extra);
+            else if (spec.align == Align::Center)
+                box.adjust(-extra / 2, 0, extra - extra / 2, 0);
+            else
+                box.setWidth(need);
+        }
+    }
+    label->setGeometry(box);
+}
+
+QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent) {
+    auto* label = new ElementLabel(parent);
+    label->setFont(layoutFont(spec.font));
+    label->setGeometry(pixelRect(spec));
+    // Shown as given: initials typed by the player may hold "&" or "<".
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
+    // A label tall enough for several lines wraps its text; a one-line caption stays on one line.
+    label->setWordWrap(label->height() >= 2 * label->fontMetrics().lineSpacing());
+    label->setFocusPolicy(Qt::NoFocus);
+    setColours(label, spec, QPalette::WindowText, QPalette::Window);
+    label->setText(text);
+    fitLabel(label, spec);
+    return label;
+}
+
+QWidget* makeTextBox(const ElementSpec& spec, const QString& text, QWidget* parent) {
+    auto* box = new ElementTextBox(parent);
+    box->setFont(layoutFont(spec.font));
+    box->setGeometry(pixelRect(spec));
+    box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
+    if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+    box->setReadOnly(spec.readOnly);
+    setColours(box, spec, QPalette::Text, QPalette::Base);
+    box->setText(text);
+    return box;
+}
+
+QWidget* makeLine(const ElementSpec& spec, QWidget* parent) {
+    const QPoint from(twipsToPixels(spec.left), twipsToPixels(spec.top));
+    const QPoint to(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    return new LineWidget(from, to, spec.lineWidth, resolve(spec.fore).value_or(Qt::black), parent);
+}
+
+// The caption label of a score box: on the same row, ending just left of the box.
+int rowLabelOf(const FormLayout& layout, const ElementSpec& box) {
+    constexpr int kRowSlack = 60, kGap = 300;  // twips
+    int best = -1, bestRight = -1;
+    for (int i = 0; i < int(layout.elements.size()); ++i) {
+        const ElementSpec& e = layout.elements[std::size_t(i)];
+        const int right = e.left + e.width;
+        if (e.kind != ElementKind::Label || std::abs(e.top - box.top) > kRowSlack) continue;
+        if (right > box.left + kRowSlack || box.left - right > kGap) continue;
+        if (right > bestRight) best = i, bestRight = right;
+    }
+    return best;
+}
+
+}  // namespace
+
+QString QtToolkit::accessibleNameOf(const Form& form, int element) {
+    const FormLayout& layout = form.layout();
+    const ElementSpec& spec = layout.elements.at(std::size_t(element));
+    const FormModel::ElementState& state = form.model().state(element);
+    switch (spec.kind) {
+        case ElementKind::Button:
+            return plainCaption(state.text);
+        case ElementKind::Label:
+            return state.text;
+        case ElementKind::TextBox: {
+            const int label = rowLabelOf(layout, spec);
+            if (label < 0) return {};
+            QString caption = form.model().state(label).text.trimmed();
+            if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+            return caption + QStringLiteral(": ") +
+                   (state.text.isEmpty() ? QStringLiteral("open") : state.text);
+        }
+        case ElementKind::Picture:
+            if (spec.picture == PictureKind::DieFace) {
+                static const QRegularExpression dieName(QStringLiteral("^Die\\d+_(\\d+)$"));
+                const auto match = dieName.match(spec.name);
+                QString name =
+                    match.hasMatch()
+                        ? QStringLiteral("Die %1: %2").arg(match.captured(1)).arg(spec.pips)
+                        : QStringLiteral("Die: %1").arg(spec.pips);
+                return state.border == 1 ? name + QStringLiteral(", held") : name;
+            }
+            if (spec.picture == PictureKind::RollFace)
+                return QStringLiteral("Roll %1").arg(spec.pips);
+            if (spec.picture == PictureKind::AppIcon)
+                return QString::fromLatin1(version::kTitle) + QStringLiteral(" icon");
+            return {};
+        case ElementKind::Line:
+        case ElementKind::Field:
+            return {};
+    }
+    return {};
+}
+
+void QtToolkit::build(Window& window, Form* owner) {
+    const FormLayout& layout = window.form->layout();
+    Window* ownerWindow = windowFor(owner);
+    QWidget* ownerTop = ownerWindow ? ownerWindow->top.data() : nullptr;
+    if (layout.frame == FrameStyle::Sizable) {
+        auto* frame = new FormWindow;
+        window.top = frame;
+        window.hooks = &frame->hooks;
+    } else {
+        auto* frame = new FormDialog(ownerTop);
+        window.top = frame;
+        window.hooks = &frame->hooks;
+    }
+    QWidget* top = window.top;
+    top->setWindowTitle(layout.caption);
+    top->setWindowIcon(appIcon());
+    top->setFont(layoutFont(layout.defaultFont));
+    if (auto background = resolve(layout.background)) {
+        QPalette palette = top->palette();
+        palette.setColor(QPalette::Window, *background);
+        top->setPalette(palette);
+        top->setAutoFillBackground(true);
+    }
+    // Later elements are created later and so lie above earlier ones where they overlap.
+    window.widgets.resize(layout.elements.size());
+    for (int i = 0; i < int(layout.elements.size()); ++i)
+        window.widgets[std::size_t(i)] = buildElement(window, i, top);
+    chainTabOrder(window);
+    place(window, owner);
+}
+
+QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
+    const ElementSpec& spec = window.form->layout().elements[std::size_t(index)];
+    const FormModel::ElementState& state = window.form->model().state(index);
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+        case ElementKind::Button:
+            widget = makeButton(spec, state.text, parent);
+            break;
+        case ElementKind::Label:
+            widget = makeLabel(spec, state.text, parent);
+            break;
+        case ElementKind::TextBox:
+            widget = makeTextBox(spec, state.text, parent);
+            break;
+        case ElementKind::Picture: {
+            auto* picture = new PictureWidget(spec.picture, spec.pips, parent);
+            picture->setGeometry(pixelRect(spec));
+            picture->setBorder(state.border);
+            widget = picture;
+            break;
+        }
+        case ElementKind::Line:
+            widget = makeLine(spec, parent);
+            break;
+        case ElementKind::Field:
+            return nullptr;  // hidden state: nothing on screen
+    }
+    widget->setObjectName(spec.name);
+    if (spec.kind != ElementKind::Label && spec.kind != ElementKind::Line)
+        widget->setFocusPolicy(spec.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
+    if (state.bold != spec.font.bold) {
+        QFont font = widget->font();
+        font.setBold(state.bold);
+        widget->setFont(font);
+    }
+    widget->setEnabled(state.enabled);
+    widget->setVisible(state.visible);
+    const QString name = accessibleNameOf(*window.form, index);
+    if (!name.isEmpty()) widget->setAccessibleName(name);
+    wireElement(window, index, widget);
+    return widget;
+}
+
+void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
+    Form* form = window.form;
+    const QString name = form->layout().elements[std::size_t(index)].name;
+    ElementHooks hooks;
+    hooks.click = [form, name] { form->click(name); };
+    hooks.key = [form, name](char16_t code) { form->keyPress(name, code); };
+    if (auto* button = dynamic_cast<ElementButton*>(widget)) {
+        button->hooks = hooks;
+        QObject::connect(button, &QPushButton::clicked, button, hooks.click);
+    } else if (auto* label = dynamic_cast<ElementLabel*>(widget)) {
+        label->hooks = hooks;
+    } else if (auto* box = dynamic_cast<ElementTextBox*>(widget)) {
+        box->hooks = hooks;
+        // Only the player's edits reach the handler; text set from the model is not echoed.
+        QObject::connect(box, &QLineEdit::textEdited, box, [form, name](const QString& text) {
+            form->model().setText(name, text);
+            form->textChanged(name);
+        });
+    } else if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
+        picture->hooks = hooks;
+    }
+}
+
+void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
+    QWidget* widget = window.widgets.at(std::size_t(index));
+    if (!widget) return;
+    const FormModel::ElementState& state = window.form->model().state(index);
+    using Change = FormModel::Change;
+    switch (change) {
+        case Change::Text:
+            if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
+            if (auto* label = dynamic_cast<QLabel*>(widget)) {
+                label->setText(state.text);
+                fitLabel(label, window.form->layout().elements[std::size_t(index)]);
+            }
+            if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
+                box->setText(state.text);
+            break;
+        case Change::Visible:
+            widget->setVisible(state.visible);
+            break;
+        case Change::Enabled:
+            widget->setEnabled(state.enabled);
+            break;
+        case Change::Border:
+            if (auto* picture = dynamic_cast<PictureWidget*>(widget))
+                picture->setBorder(state.border);
+            break;
+        case Change::Bold: {
+            QFont font = widget->font();
+            font.setBold(state.bold);
+            widget->setFont(font);
+            break;
+        }
+        case Change::Focus:
+            widget->setFocus(Qt::OtherFocusReason);
+            break;
+        case Change::SelectAll:
+            if (auto* box = dynamic_cast<QLineEdit*>(widget)) box->selectAll();
+            break;
+    }
+    if (change == Change::Text || change == Change::Border) {
+        const QString name = accessibleNameOf(*window.form, index);
+        if (!name.isEmpty()) widget->setAccessibleName(name);
+    }
+}
+
+void QtToolkit::chainTabOrder(Window& window) {
+    const auto& elements = window.form->layout().elements;
+    std::vector<std::pair<int, QWidget*>> order;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        QWidget* widget = window.widgets[i];
+        if (widget && elements[i].tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            order.emplace_back(elements[i].tab, widget);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    for (const auto& entry : order) window.tabOrder.emplace_back(entry.second);
+}
+
+void QtToolkit::place(Window& window, Form* owner) {
+    const FormLayout& layout = window.form->layout();
+    QWidget* top = window.top;
+    const QSize size(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    if (layout.frame == FrameStyle::Sizable)
+        top->resize(size);
+    else
+        top->setFixedSize(size);
+    Window* ownerWindow = windowFor(owner);
+    QPoint centre;
+    if (layout.start == StartPosition::CenterOwner && ownerWindow && ownerWindow->top) {
+        centre = ownerWindow->top->geometry().center();
+    } else {
+        QScreen* screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
+        centre =
+            screen ? screen->availableGeometry().center() : QPoint(size.width(), size.height());
+    }
+    top->move(centre - QPoint(size.width() / 2, size.height() / 2));
+}
+
+}  // namespace korvex

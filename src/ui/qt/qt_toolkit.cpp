@@ -1,0 +1,201 @@
+#include "ui/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "korvex_version.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/toolkit_window.h"
+
+namespace korvex {
+
+QtToolkit::QtToolkit() = default;
+
+QtToolkit::~QtToolkit() {
+    // The forms may already be gone: silence every frame before any of them goes, so that no
+    // activation moving between our windows calls into a form.
+    for (Window* window : std::as_const(m_windows))
+        if (window->top) *window->hooks = WindowHooks{};
+    for (Window* window : std::as_const(m_windows)) {
+        delete window->top.data();
+        delete window;
+    }
+}
+
+void QtToolkit::open(Form& form, Form* owner) {
+    form.model().reset();
+    auto* window = new Window;
+    window->form = &form;
+    m_windows.insert(&form, window);
+    build(*window, owner);
+    Form* f = &form;
+    window->hooks->closeRequested = [this, f] {
+        if (isOpen(*f)) close(*f);
+    };
+    window->hooks->activated = [this, f] {
+        if (Window* w = windowFor(f)) activateOnce(*w);
+    };
+    window->hooks->deactivated = [this, f] {
+        // Losing the focus to our own modal child or message box is no switch of window: the
+        // form hears about its return once, from the modal call itself.
+        Window* w = windowFor(f);
+        if (w && w->modalChildren == 0 && m_messageBoxes == 0) w->deemedActive = false;
+    };
+    form.model().setObserver(
+        [this, window](int index, FormModel::Change change) { mirror(*window, index, change); });
+    form.load();
+}
+
+void QtToolkit::activateOnce(Window& window) {
+    if (window.modalChildren > 0 || window.deemedActive) return;
+    window.deemedActive = true;
+    window.form->activate();
+}
+
+void QtToolkit::queueActivate(Form& form) {
+    // Queued, so it runs inside the window's own event loop once it is on screen, also where no
+    // window manager reports the activation.
+    Form* f = &form;
+    QTimer::singleShot(0, windowFor(f)->top.data(), [this, f] {
+        if (Window* w = windowFor(f)) activateOnce(*w);
+    });
+}
+
+void QtToolkit::showWindow(Window& window) {
+    // A window opens with the focus where its load step put it, else on the first element in
+    // tab order that can take it.
+    if (!window.top->focusWidget()) {
+        for (QWidget* widget : window.tabOrder) {
+            if (widget && !widget->isHidden() && widget->isEnabled()) {
+                widget->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+    window.top->show();
+    window.top->raise();
+    window.top->activateWindow();
+}
+
+void QtToolkit::showModal(Form& form, Form* owner) {
+    if (!isOpen(form)) open(form, owner);
+    if (Window* window = windowFor(&form)) {
+        Window* ownerWindow = windowFor(owner);
+        const QPointer<QWidget> ownerTop = ownerWindow ? ownerWindow->top : nullptr;
+        if (ownerWindow) ++ownerWindow->modalChildren;
+        QEventLoop loop;
+        window->modalLoop = &loop;
+        if (window->top->isVisible()) window->top->hide();  // modality is set while hidden
+        window->top->setWindowModality(ownerWindow ? Qt::WindowModal : Qt::ApplicationModal);
+        showWindow(*window);
+        queueActivate(form);
+        loop.exec(QEventLoop::DialogExec);
+        if (Window* still = windowFor(&form)) {  // the loop ended without a close: close now
+            still->modalLoop = nullptr;
+            close(form);
+        }
+        ownerWindow = windowFor(owner);
+        if (ownerWindow && ownerWindow->top == ownerTop) --ownerWindow->modalChildren;
+    }
+    // As on a desktop, the owner becomes the active window again when its modal child closes.
+    // It hears so exactly once: here, and not again from the window manager.
+    if (Window* ownerWindow = windowFor(owner); ownerWindow && ownerWindow->modalChildren == 0) {
+        ownerWindow->deemedActive = true;
+        owner->activate();
+    }
+}
+
+void QtToolkit::showModeless(Form& form) {
+    if (!isOpen(form)) open(form, nullptr);
+    Window* window = windowFor(&form);
+    if (!window) return;  // its load step closed it again
+    showWindow(*window);
+    queueActivate(form);
+}
+
+void QtToolkit::close(Form& form) {
+    Window* window = windowFor(&form);
+    if (!window) return;
+    m_windows.remove(&form);
+    form.unload();
+    form.model().setObserver({});
+    if (window->top) *window->hooks = WindowHooks{};
+    if (window->modalLoop) window->modalLoop->quit();
+    if (QWidget* top = window->top) {
+        top->close();  // a real close, so the program ends when its last window has gone
+        top->deleteLater();
+    }
+    delete window;
+}
+
+bool QtToolkit::isOpen(const Form& form) const {
+    return m_windows.contains(&form);
+}
+
+QWidget* QtToolkit::windowOf(const Form& form) const {
+    Window* window = windowFor(&form);
+    return window ? window->top.data() : nullptr;
+}
+
+QWidget* QtToolkit::widgetOf(const Form& form, const QString& element) const {
+    Window* window = windowFor(&form);
+    if (!window || !form.model().has(element)) return nullptr;
+    return window->widgets.at(std::size_t(form.model().indexOf(element))).data();
+}
+
+MessageResult QtToolkit::messageBox(Form* owner, const QString& text, const QString& title,
+                                    MessageButtons buttons) {
+    Window* ownerWindow = windowFor(owner);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
+                    ownerWindow ? ownerWindow->top.data() : nullptr);
+    box.setWindowIcon(appIcon());
+    box.setTextFormat(Qt::PlainText);
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    if (yesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    ++m_messageBoxes;
+    box.exec();
+    --m_messageBoxes;
+    // Closing the box counts as its escape answer: OK, or No.
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Yes:
+            return MessageResult::Yes;
+        case QMessageBox::No:
+            return MessageResult::No;
+        case QMessageBox::Ok:
+            return MessageResult::Ok;
+        default:
+            return yesNo ? MessageResult::No : MessageResult::Ok;
+    }
+}
+
+void QtToolkit::setPointer(Pointer pointer) {
+    if (pointer == Pointer::Arrow) {
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        ++m_pointerOverrides;
+        return;
+    }
+    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    m_pointerOverrides = 0;
+}
+
+AppIdentity QtToolkit::identity() const {
+    return {QString::fromLatin1(version::kTitle), version::kMajor, version::kMinor,
+            version::kRevision};
+}
+
+void QtToolkit::installFontSubstitutions() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
+}  // namespace korvex
