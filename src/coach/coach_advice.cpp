@@ -1,0 +1,133 @@
+#include "coach/coach_advice.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "scoring/categories.h"
+
+namespace korvex {
+namespace {
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// Values closer than this are treated as equal, so that scoring wins a tie with rolling again.
+constexpr double kTie = 1e-9;
+
+struct Choice {
+    double value = -std::numeric_limits<double>::infinity();
+    int category = -1;
+    int holdMask = 0;
+};
+
+// The roll (0 to 251) of the position's dice, or -1 when the position is not one a game reaches.
+int rollOf(const CoachTable& table, const CoachPosition& position) {
+    if (position.rollsLeft < 0 || position.rollsLeft > 2) return -1;
+    const CoachState state = coachState(position);
+    if (std::all_of(position.used.begin(), position.used.end(), [](bool u) { return u; }) ||
+        !table.reachable(state))
+        return -1;
+    const int hand = table.hands().handOfFaces(position.dice.data(), 5);
+    return hand < 0 ? -1 : hand - DiceHands::kFirstRoll;
+}
+
+Choice bestScore(const CoachTable& table, const CoachState& state, int roll) {
+    Choice best;
+    for (int c = 0; c < 13; ++c) {
+        const double value = table.commitValue(state, c, roll);
+        if (!std::isnan(value) && value > best.value + kTie) best = {value, c, 0};
+    }
+    return best;
+}
+
+// Best set of positions to hold (never all five: keeping everything is scoring now).
+Choice bestHold(const CoachTable& table, const CoachPosition& position, const TurnValues& turn) {
+    const auto& keep = position.rollsLeft == 2 ? turn.keepTwoLeft : turn.keepOneLeft;
+    Choice best;
+    for (int mask = 0; mask < 31; ++mask) {
+        std::array<int, 5> faces{};
+        int n = 0;
+        for (int i = 0; i < 5; ++i)
+            if (mask & (1 << i)) faces[std::size_t(n++)] = position.dice[std::size_t(i)];
+        const double value = keep[std::size_t(table.hands().handOfFaces(faces.data(), n))];
+        if (value > best.value + kTie) best = {value, -1, mask};
+    }
+    return best;
+}
+
+// The value of the best move, or NaN.
+double bestValue(const CoachTable& table, const CoachPosition& position, int roll) {
+    const CoachState state = coachState(position);
+    double best = bestScore(table, state, roll).value;
+    if (position.rollsLeft > 0)
+        best = std::max(best, bestHold(table, position, table.turn(state)).value);
+    return best;
+}
+
+}  // namespace
+
+CoachState coachState(const CoachPosition& position) {
+    CoachState state;
+    for (int c = 0; c < 13; ++c)
+        if (position.used[std::size_t(c)]) state.used |= 1u << c;
+    state.upperSum = position.upperSum;
+    state.korvexScored = position.korvexScored;
+    return state;
+}
+
+Advice advise(const CoachTable& table, const CoachPosition& position, const TurnValues* turn) {
+    Advice advice;
+    const int roll = rollOf(table, position);
+    if (roll < 0) return advice;
+    const CoachState state = coachState(position);
+    const Choice score = bestScore(table, state, roll);
+    Choice hold;
+    if (position.rollsLeft > 0) {
+        const TurnValues own = turn ? TurnValues{} : table.turn(state);
+        hold = bestHold(table, position, turn ? *turn : own);
+    }
+    if (hold.value > score.value + kTie) {
+        advice.action = Advice::Action::Roll;
+        for (int i = 0; i < 5; ++i) {
+            advice.hold[std::size_t(i)] = hold.holdMask & (1 << i);
+            if (advice.hold[std::size_t(i)])
+                advice.keptFaces.push_back(position.dice[std::size_t(i)]);
+        }
+        std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+        advice.expectedTotal = position.totalSoFar + hold.value;
+    } else {
+        advice.action = Advice::Action::Score;
+        advice.category = score.category;
+        advice.points = table.hands().points(score.category, roll);
+        advice.expectedTotal = position.totalSoFar + score.value;
+    }
+    return advice;
+}
+
+double choiceLoss(const CoachTable& table, const CoachPosition& position, int category) {
+    const int roll = rollOf(table, position);
+    if (roll < 0) return kNoValue;
+    const double chosen = table.commitValue(coachState(position), category, roll);
+    if (std::isnan(chosen)) return kNoValue;
+    return std::max(0.0, bestValue(table, position, roll) - chosen);
+}
+
+QString describe(const Advice& advice) {
+    switch (advice.action) {
+        case Advice::Action::None:
+            return {};
+        case Advice::Action::Roll: {
+            if (advice.keptFaces.empty()) return QStringLiteral("Roll all five again");
+            QStringList faces;
+            for (int face : advice.keptFaces) faces << QString::number(face);
+            return QStringLiteral("Hold %1 and roll").arg(faces.join(QLatin1Char(' ')));
+        }
+        case Advice::Action::Score:
+            return QStringLiteral("Score %1 for %2")
+                .arg(categories()[std::size_t(advice.category)].title)
+                .arg(advice.points);
+    }
+    return {};
+}
+
+}  // namespace korvex

@@ -1,0 +1,53 @@
+#pragma once
+// The coach's advice for one moment of a game, read from the solved table: which dice to hold and
+// roll again, or which category to score now, and what the game is then expected to end with.
+
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "coach/coach_table.h"
+
+namespace korvex {
+
+// A moment of a game as the board sees it, after a roll.
+struct CoachPosition {
+    std::array<bool, 13> used{};  // categories already scored, in card order
+    int upperSum = 0;             // points of the scored upper categories, bonus not included
+    bool korvexScored = false;    // Korvex holds a non-zero score
+    int totalSoFar = 0;           // the card's Total: every point scored so far, bonus included
+    std::array<int, 5> dice{};    // faces 1 to 6, in position order
+    int rollsLeft = 0;            // rolls still allowed this turn: 2, 1 or 0
+};
+
+struct Advice {
+    enum class Action {
+        None,   // no advice: the game is over or the position cannot arise in a game
+        Roll,   // hold the marked dice and roll the others
+        Score,  // score the dice now
+    };
+    Action action = Action::None;
+    std::array<bool, 5> hold{};  // Roll: positions to hold
+    std::vector<int> keptFaces;  // Roll: the faces held, ascending
+    int category = -1;           // Score: card-order index of the category
+    int points = 0;              // Score: what the category gives for these dice
+    double expectedTotal = 0;    // the final total expected from here with best play
+};
+
+// The best move. `turn`, when given, must be table.turn() of the position's state; passing it
+// saves recomputing the turn for each roll of one turn.
+Advice advise(const CoachTable& table, const CoachPosition& position,
+              const TurnValues* turn = nullptr);
+
+// Expected points given up by scoring `category` now instead of making the best move: 0 when it is
+// the best move, NaN when the category is used or the position cannot arise in a game.
+double choiceLoss(const CoachTable& table, const CoachPosition& position, int category);
+
+// The advice in words: "Hold 4 4 4 and roll", "Roll all five again",
+// "Score Four of a Kind for 17"; empty when there is no advice.
+QString describe(const Advice& advice);
+
+// The turn-start state of a position: used categories, capped upper sum, Korvex flag.
+CoachState coachState(const CoachPosition& position);
+
+}  // namespace korvex
