@@ -57,6 +57,14 @@ QString keyList(const QStringList& keys) {
            QStringLiteral(" and ") + keys.back();
 }
 
+QString unreadableText(const QStringList& keys) {
+    return QStringLiteral(
+               "The high score stored under %1 could not be read; %2 shown as ??? "
+               "with a score of 0.")
+        .arg(keyList(keys),
+             keys.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+}
+
 }  // namespace
 
 ModHiScores::ModHiScores(SettingsStore& store, Toolkit& toolkit)
@@ -138,11 +146,7 @@ void ModHiScores::LoadHiScores() {
     try {
         QStringList badKeys;
         table = readStored(badKeys);
-        if (!badKeys.isEmpty())
-            problems << QStringLiteral(
-                            "The high score stored under %1 could not be read; it is "
-                            "shown as ??? with a score of 0.")
-                            .arg(keyList(badKeys));
+        if (!badKeys.isEmpty()) problems << unreadableText(badKeys);
     } catch (const StoreError& e) {
         problems << e.description();
     }
