@@ -19,9 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The synopsis line is the summary above; this is the extended text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Korvex is a dice game for one player in a desktop window. A game has
+    "Korvex is a dice game for one player in a desktop window. A game has
 thirteen turns; in each turn the player rolls five dice up to three
 times, holds any of them between rolls, and scores them in one of the
 thirteen categories of the card. The ten best totals are kept between
