@@ -8,17 +8,17 @@ BoardTest::BoardTest() {
     toolkit.showModeless(board);
 }
 
-void BoardTest::start(std::initializer_list<int> faces) {
+void BoardTest::start(const std::vector<int>& faces) {
     random.queue(faces);
     click(QStringLiteral("CB_Start"));
 }
 
-void BoardTest::roll(std::initializer_list<int> faces) {
+void BoardTest::roll(const std::vector<int>& faces) {
     random.queue(faces);
     click(QStringLiteral("CB_Roll"));
 }
 
-void BoardTest::score(CategoryId id, std::initializer_list<int> next) {
+void BoardTest::score(CategoryId id, const std::vector<int>& next) {
     random.queue(next);
     click(category(id).scoreBox);
     click(QStringLiteral("CB_Save"));

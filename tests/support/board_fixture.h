@@ -7,8 +7,9 @@
 #include <array>
 
 #include "board/form1.h"
+#include "hiscores/memory_store.h"
 #include "hiscores/mod_hi_scores.h"
-#include "support/memory_settings_store.h"
+#include "support/qstring_printer.h"
 #include "support/scripted_random.h"
 #include "ui/memory_toolkit.h"
 
@@ -25,18 +26,18 @@ class BoardTest : public ::testing::Test {
     void key(char16_t code) { board.keyPress(QStringLiteral("CB_Roll"), code); }
 
     // Presses START with the first roll's dice chosen.
-    void start(std::initializer_list<int> faces);
+    void start(const std::vector<int>& faces);
     // Clicks Roll with the dice of the positions that are not held chosen, in position order.
-    void roll(std::initializer_list<int> faces);
+    void roll(const std::vector<int>& faces);
     // Clicks a category and Save; `next` are the dice of the next turn's first roll.
-    void score(CategoryId id, std::initializer_list<int> next = {1, 2, 3, 4, 6});
+    void score(CategoryId id, const std::vector<int>& next = {1, 2, 3, 4, 6});
     void hold(int position);
     std::array<QString, 5> dice() const;
     QString box(CategoryId id) const;
 
     MemoryToolkit toolkit;
     ScriptedRandom random;
-    MemorySettingsStore store;
+    MemoryStore store;
     ModHiScores hiScores{store, toolkit};
     Form1 board{toolkit, random, hiScores};
 };

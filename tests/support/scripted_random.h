@@ -3,7 +3,7 @@
 // that the roll turns into that face. With nothing queued it falls back to a fixed sequence.
 
 #include <deque>
-#include <initializer_list>
+#include <vector>
 
 #include "board/random_source.h"
 
@@ -11,7 +11,9 @@ namespace korvex::test {
 
 class ScriptedRandom : public RandomSource {
   public:
-    void queue(std::initializer_list<int> faces) { m_faces.insert(m_faces.end(), faces); }
+    void queue(const std::vector<int>& faces) {
+        m_faces.insert(m_faces.end(), faces.begin(), faces.end());
+    }
     float next() override;
     void reseed() override { ++m_reseeds; }
 

@@ -1,0 +1,9 @@
+#pragma once
+// Lets GoogleTest print texts as text when an expectation on them fails.
+
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
