@@ -32,7 +32,8 @@ void MemoryStore::removeSection(const QString& section) {
 
 std::unique_ptr<StoreLock> MemoryStore::lock() {
     if (m_refuseLock)
-        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores."));
+        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores."),
+                         StoreError::Kind::Busy);
     return std::make_unique<Lock>(m_locks);
 }
 

@@ -15,6 +15,7 @@ class MemoryStore : public SettingsStore {
     void write(const QString& section, const QString& key, const QString& value) override;
     void removeSection(const QString& section) override;
     std::unique_ptr<StoreLock> lock() override;
+    void keepDamagedCopy() override { ++m_damagedCopies; }
 
     void refuseWrites(bool refuse) { m_refuseWrites = refuse; }
     void refuseLock(bool refuse) { m_refuseLock = refuse; }
@@ -22,6 +23,7 @@ class MemoryStore : public SettingsStore {
     bool isLocked() const { return m_locks > 0; }
     // Counts writes and removals made while nobody held the lock.
     int unlockedChanges() const { return m_unlockedChanges; }
+    int damagedCopies() const { return m_damagedCopies; }
 
   private:
     class Lock;
@@ -30,6 +32,7 @@ class MemoryStore : public SettingsStore {
     bool m_refuseLock = false;
     int m_locks = 0;
     int m_unlockedChanges = 0;
+    int m_damagedCopies = 0;
 };
 
 }  // namespace korvex

@@ -159,9 +159,16 @@ void ModHiScores::LoadHiScores() {
 void ModHiScores::SaveHiScores() {
     try {
         const auto held = m_store.lock();
-        m_store.reload();
-        QStringList badKeys;  // unreadable values were reported at load; this save replaces them
+        bool damaged = false;
+        try {
+            m_store.reload();
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::Damaged) throw;
+            damaged = true;  // what could be read is kept; the rest was reported at load
+        }
+        QStringList badKeys;
         HiScoreTableType table = readStored(badKeys);
+        if (damaged || !badKeys.isEmpty()) m_store.keepDamagedCopy();
         mergeUnsaved(table);
         for (int i = 0; i < int(table.size()); ++i)
             m_store.write(kSection, QString::number(i), storedForm(table[std::size_t(i)]));

@@ -1,6 +1,8 @@
 #include "hiscores/qsettings_store.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
@@ -19,6 +21,15 @@ class FileLock : public StoreLock {
   private:
     QLockFile m_file;
 };
+
+// A fingerprint of the file's bytes; empty when there is no file to read.
+QByteArray fileDigest(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(&file);
+    return hash.result();
+}
 
 QString settingsKey(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
@@ -69,28 +80,54 @@ void QSettingsStore::removeSection(const QString& section) {
     m_settings->remove(section);
 }
 
+// QSettings remembers the first error it met. A file that was damaged when read still gets
+// the new table written over it, yet reports the damage again; whether the file really changed
+// tells a written table from a refused one.
 void QSettingsStore::sync() {
+    const QByteArray before = fileDigest(m_path);
     m_settings->sync();
-    checkStatus(QStringLiteral("written"));
+    const QSettings::Status status = takeStatus();
+    if (status == QSettings::NoError ||
+        (status == QSettings::FormatError && fileDigest(m_path) != before)) {
+        m_damaged = false;  // the table now written replaces whatever was damaged
+        return;
+    }
+    throw StoreError(QStringLiteral("The high-score file %1 could not be written. Check that its "
+                                    "folder exists and may be written.")
+                         .arg(QDir::toNativeSeparators(m_path)));
 }
 
 void QSettingsStore::reload() {
     m_settings->sync();
-    checkStatus(QStringLiteral("read"));
+    const QSettings::Status status = takeStatus();
+    if (status == QSettings::AccessError)
+        throw StoreError(QStringLiteral("The high-score file %1 could not be read. Check that it "
+                                        "is a file that may be read.")
+                             .arg(QDir::toNativeSeparators(m_path)));
+    // QSettings parses an unchanged file only once per run, so the damage is remembered here
+    // until a save has written over it.
+    if (status == QSettings::FormatError) m_damaged = true;
+    if (m_damaged)
+        throw StoreError(QStringLiteral("The high-score file %1 is damaged; only part of it "
+                                        "could be read.")
+                             .arg(QDir::toNativeSeparators(m_path)),
+                         StoreError::Kind::Damaged);
 }
 
-void QSettingsStore::checkStatus(const QString& doing) {
+QSettings::Status QSettingsStore::takeStatus() {
     const QSettings::Status status = m_settings->status();
-    if (status == QSettings::NoError) return;
-    // A fresh QSettings forgets the changes that could not be written, so a later read shows
-    // what the file really holds.
-    open();
-    if (status == QSettings::FormatError)
-        throw StoreError(QStringLiteral("The high-score file %1 is damaged and could not be %2.")
-                             .arg(QDir::toNativeSeparators(m_path), doing));
-    throw StoreError(QStringLiteral("The high-score file %1 could not be %2. Check that its "
-                                    "folder exists and may be written.")
-                         .arg(QDir::toNativeSeparators(m_path), doing));
+    if (status != QSettings::NoError) open();
+    return status;
+}
+
+void QSettingsStore::keepDamagedCopy() {
+    if (!QFileInfo::exists(m_path)) return;
+    const QString copy = damagedCopyName();
+    QFile::remove(copy);
+    if (!QFile::copy(m_path, copy))
+        throw StoreError(QStringLiteral("A copy of the damaged high-score file could not be kept "
+                                        "as %1, so the file was left as it is.")
+                             .arg(QDir::toNativeSeparators(copy)));
 }
 
 std::unique_ptr<StoreLock> QSettingsStore::lock() {
@@ -102,9 +139,9 @@ std::unique_ptr<StoreLock> QSettingsStore::lock() {
     auto held = std::make_unique<FileLock>(lockFileName());
     if (held->file().tryLock(m_lockTimeoutMs)) return held;
     if (held->file().error() == QLockFile::LockFailedError)
-        throw StoreError(
-            QStringLiteral("Another copy of Korvex is saving its high scores. "
-                           "Please try again in a moment."));
+        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores. "
+                                        "Please try again in a moment."),
+                         StoreError::Kind::Busy);
     throw StoreError(QStringLiteral("The high-score file %1 could not be locked for writing. "
                                     "Check that its folder may be written.")
                          .arg(QDir::toNativeSeparators(m_path)));

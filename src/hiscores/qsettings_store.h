@@ -26,19 +26,23 @@ class QSettingsStore : public SettingsStore {
     void sync() override;
     void reload() override;
     std::unique_ptr<StoreLock> lock() override;
+    void keepDamagedCopy() override;
 
     const QString& fileName() const { return m_path; }
     QString lockFileName() const;
+    QString damagedCopyName() const { return m_path + QStringLiteral(".damaged"); }
     // Where the user's own settings file lives.
     static QString userFilePath();
 
   private:
     void open();
-    // Throws StoreError when the last sync failed, after dropping the changes it could not write.
-    void checkStatus(const QString& doing);
+    // A fresh QSettings: its status is clear again, and changes that could not be written are
+    // dropped, so later reads show what the file really holds.
+    QSettings::Status takeStatus();
 
     QString m_path;
     int m_lockTimeoutMs;
+    bool m_damaged = false;  // the file could be read only in part
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -15,12 +15,19 @@ namespace korvex {
 
 class StoreError : public std::runtime_error {
   public:
-    explicit StoreError(const QString& description)
-        : std::runtime_error(description.toStdString()), m_description(description) {}
+    enum class Kind {
+        Refused,  // the store would not do it (no access, no room, no folder)
+        Damaged,  // what is stored could be read only in part
+        Busy,     // another copy of the game holds the store
+    };
+    explicit StoreError(const QString& description, Kind kind = Kind::Refused)
+        : std::runtime_error(description.toStdString()), m_description(description), m_kind(kind) {}
     const QString& description() const { return m_description; }
+    Kind kind() const { return m_kind; }
 
   private:
     QString m_description;
+    Kind m_kind;
 };
 
 // Held while a copy of the game rewrites the store; releasing it lets the next copy in.
@@ -45,6 +52,9 @@ class SettingsStore {
     // Takes the store for this copy alone until the returned lock goes; throws StoreError when
     // the lock cannot be had in reasonable time. A store used by one copy only needs no lock.
     virtual std::unique_ptr<StoreLock> lock() { return std::make_unique<StoreLock>(); }
+    // Keeps a copy of what is stored now, before a save replaces values that could not be
+    // read, so the player can still recover them. Throws StoreError when no copy can be made.
+    virtual void keepDamagedCopy() {}
 };
 
 }  // namespace korvex

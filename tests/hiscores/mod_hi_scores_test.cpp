@@ -175,6 +175,12 @@ TEST_F(HiScoreTableTest, badValuesReadAsUnknownAndAreNamedInOneMessage) {
     EXPECT_EQ(hs.HiScoreTable[5].Score, 20);
     EXPECT_EQ(hs.HiScoreTable[2].Initials, QStringLiteral("???"));
     EXPECT_EQ(hs.HiScoreTable[7].Score, 0);
+
+    // The save that replaces the unreadable values first keeps a copy of them, once.
+    hs.SaveHiScores();
+    hs.SaveHiScores();
+    EXPECT_EQ(store.damagedCopies(), 1);
+    EXPECT_EQ(store.read(ModHiScores::kSection, QStringLiteral("2"), {}), QStringLiteral("???0"));
 }
 
 TEST_F(HiScoreTableTest, saveWritesStoredFormUnderTheLock) {

@@ -113,6 +113,16 @@ TEST_F(SettingsFileTest, unwritableFileIsReportedAndTheTableKept) {
     EXPECT_EQ(other.hs.HiScoreTable[9].Initials, QStringLiteral("WIN"));
 }
 
+TEST_F(SettingsFileTest, settingsPathThatIsAFolderIsReportedOnLoadAndSave) {
+    ASSERT_TRUE(QDir().mkpath(path()));
+    Game g(path());
+    g.finish(10, QStringLiteral("ONE"));
+    QStringList titles;
+    for (const auto& m : g.toolkit.messages()) titles << m.title;
+    EXPECT_EQ(titles, QStringList({"LoadHiScores", "SaveHiScores"}));
+    EXPECT_EQ(g.hs.HiScoreTable[9].Initials, QStringLiteral("ONE"));
+}
+
 TEST_F(SettingsFileTest, lockHeldByAnotherCopyIsReportedAndNothingWritten) {
     Game g(path(), 50);
     g.finish(10, QStringLiteral("ONE"));
@@ -183,6 +193,7 @@ TEST_F(SettingsFileTest, damagedFilesNeverCrashAndReportBadKeysOnce) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.named);
         writeFile(path(), c.bytes);
+        QFile::remove(path() + QStringLiteral(".damaged"));
         Game g(path());
         g.hs.LoadHiScores();
         if (*c.named) {
@@ -196,6 +207,16 @@ TEST_F(SettingsFileTest, damagedFilesNeverCrashAndReportBadKeysOnce) {
         for (const auto& e : g.hs.HiScoreTable) EXPECT_EQ(e.Initials.size(), 3);
         // A save over the damage leaves a file that reads cleanly.
         g.finish(1, QStringLiteral("NEW"));
+        for (const auto& m : g.toolkit.messages())
+            EXPECT_NE(m.title, QStringLiteral("SaveHiScores")) << m.text.toStdString();
+        // What could not be read is kept beside the table, not lost.
+        QFile copy(g.store.damagedCopyName());
+        if (*c.named) {
+            ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+            EXPECT_EQ(copy.readAll(), c.bytes);
+        } else {
+            EXPECT_FALSE(copy.exists());
+        }
         Game after(path());
         after.hs.LoadHiScores();
         EXPECT_TRUE(after.toolkit.messages().empty());
