@@ -326,6 +326,13 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
         const QString name = accessibleNameOf(*window.form, index);
         if (!name.isEmpty()) widget->setAccessibleName(name);
     }
+    // A score box is named after its row's label, so a new caption renames the boxes too.
+    if (change == Change::Text && dynamic_cast<QLabel*>(widget)) {
+        const auto& elements = window.form->layout().elements;
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            if (elements[i].kind == ElementKind::TextBox && window.widgets[i])
+                window.widgets[i]->setAccessibleName(accessibleNameOf(*window.form, int(i)));
+    }
 }
 
 void QtToolkit::chainTabOrder(Window& window) {

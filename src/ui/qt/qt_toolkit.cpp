@@ -58,7 +58,7 @@ void QtToolkit::queueActivate(Form& form) {
     // Queued, so it runs inside the window's own event loop once it is on screen, also where no
     // window manager reports the activation.
     Form* f = &form;
-    QTimer::singleShot(0, windowFor(f)->top.data(), [this, f] {
+    QTimer::singleShot(0, &m_lifetime, [this, f] {
         if (Window* w = windowFor(f)) activateOnce(*w);
     });
 }
@@ -74,8 +74,9 @@ void QtToolkit::showWindow(Window& window) {
             }
         }
     }
+    const bool wasShown = window.top->isVisible();
     window.top->show();
-    window.top->raise();
+    if (wasShown) window.top->raise();  // a window shown again comes to the front
     window.top->activateWindow();
 }
 

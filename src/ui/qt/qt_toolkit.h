@@ -54,6 +54,9 @@ class QtToolkit : public Toolkit {
     Window* windowFor(const Form* form) const { return m_windows.value(form, nullptr); }
 
     QHash<const Form*, Window*> m_windows;
+    // Context of queued calls into the toolkit: they die with it, not with a window that is
+    // still waiting for its deferred deletion.
+    QObject m_lifetime;
     int m_messageBoxes = 0;  // message boxes of ours on screen
     int m_pointerOverrides = 0;
 };
