@@ -84,15 +84,25 @@ QWidget* makeButton(const ElementSpec& spec, const QString& text, QWidget* paren
 void fitLabel(QLabel* label, const ElementSpec& spec) {
     QRect box = pixelRect(spec);
     if (!label->wordWrap()) {
-        const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-        if (need > box.width()) {
-            const int extra = need - box.width();
+        const QWidget* parent = label->parentWidget();
+        const QRect room = parent ? parent->rect() : QRect(box.left(), 0, 1 << 20, 1);
+        auto need = [&] { return label->fontMetrics().horizontalAdvance(label->text()) + 2; };
+        // Where even the window's edge leaves too little room, a pixel smaller still reads well.
+        QFont font = layoutFont(spec.font);
+        font.setBold(label->font().bold());
+        label->setFont(font);
+        for (int px = font.pixelSize(); need() > room.width() - box.left() && px > 9;) {
+            font.setPixelSize(--px);
+            label->setFont(font);
+        }
+        const int extra = need() - box.width();
+        if (extra > 0) {
             if (spec.align == Align::Right)
-                box.setLeft(box.left() - extra);
+                box.setLeft(std::max(room.left(), box.left() - extra));
             else if (spec.align == Align::Center)
                 box.adjust(-extra / 2, 0, extra - extra / 2, 0);
             else
-                box.setWidth(need);
+                box.setWidth(need());
         }
     }
     label->setGeometry(box);
