@@ -78,11 +78,10 @@ FrmHiScores::FrmHiScores(Toolkit& toolkit, ModHiScores& hiScores)
     onClick(QStringLiteral("CB_ClearScores"), [this] { CB_ClearScores_Click(); });
 }
 
-// The rows must show the table even where the desktop never reports the window as active, and
-// a pending entry must get its initials there too; the guard in askPendingInitials keeps the
-// prompt to one per entry when activation follows.
+// The rows show the table from the moment the window exists. The initials are asked for only
+// once the list is on screen (the toolkits report activation after showing a window, also where
+// the desktop does not), so the prompt opens over the list rather than over the board.
 void FrmHiScores::load() {
-    askPendingInitials();
     ShowScores();
 }
 

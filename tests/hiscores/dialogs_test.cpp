@@ -119,39 +119,19 @@ TEST_F(DialogTest, reactivationWhileAskingDoesNotAskAgain) {
     EXPECT_EQ(prompts(), 1);
 }
 
-// A desktop that never reports the list as active: it still asks, once, and shows the rows.
-class SilentToolkit : public MemoryToolkit {
-  public:
-    void showModal(Form& form, Form*) override {
-        ++opened[form.name()];
-        form.model().reset();
-        m_open.insert(&form);
-        form.load();
-        if (form.name() == QStringLiteral("frmGetName")) type(form, QStringLiteral("q"));
-        close(form);
-    }
-    void close(Form& form) override {
-        if (m_open.erase(&form)) form.unload();
-    }
-    bool isOpen(const Form& form) const override { return m_open.count(&form) != 0; }
-    std::map<QString, int> opened;
-
-  private:
-    std::set<const Form*> m_open;
-};
-
-TEST(ListWithoutActivation, stillAsksOnceAndShowsTheRows) {
-    MemoryStore store;
-    SilentToolkit toolkit;
-    ModHiScores hs(store, toolkit);
-    FrmHiScores list(toolkit, hs);
+// The list shows the table as soon as it loads, before any activation; the prompt waits for
+// the list to be on screen and active.
+TEST_F(DialogTest, rowsAreFilledAtLoadAndThePromptWaitsForActivation) {
     hs.NewHiScore = 7;
     hs.CheckHiScores();
-    toolkit.showModal(list, nullptr);
-    EXPECT_EQ(toolkit.opened[QStringLiteral("frmGetName")], 1);
-    EXPECT_EQ(hs.HiScoreTable[9].Initials, QStringLiteral("Q  "));
-    EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("Q  "));
+    list.load();
+    EXPECT_EQ(prompts(), 0);
     EXPECT_EQ(list.model().text(hiScoreScoreLabel(0)), QStringLiteral("7 "));
+    EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("   "));
+    toolkit.whenModal(QStringLiteral("frmGetName"), [](Form& f) { type(f, QStringLiteral("q")); });
+    list.activate();
+    EXPECT_EQ(prompts(), 1);
+    EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("Q  "));
 }
 
 TEST_F(DialogTest, clearAskedAndAnsweredNoChangesNothing) {
