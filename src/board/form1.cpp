@@ -32,6 +32,7 @@ void Form1::wireHandlers() {
     onClick(QStringLiteral("CB_ViewScores"), [this] { CB_ViewScores_Click(); });
     onClick(QStringLiteral("Label19"), [this] { Label19_Click(); });
     onClick(QStringLiteral("Label20"), [this] { Label20_Click(); });
+    onClick(QStringLiteral("lblHint"), [this] { lblHint_Click(); });
     onClick(kRoll, [this] { CB_Roll_Click(); });
     onKeyPress(kRoll, [this](char16_t key) { CB_Roll_KeyPress(key); });
     onClick(kSave, [this] { CB_Save_Click(); });
@@ -76,6 +77,7 @@ void Form1::CB_New_Click() {
     setEnabled(kSave, false);
     setText(kRollCount, QStringLiteral("0"));
     setText(QStringLiteral("GameCount"), QStringLiteral("0"));
+    m_coach.newGame();
 }
 
 void Form1::CB_Start_Click() {
@@ -126,13 +128,16 @@ bool Form1::forcedRoll() {
 
 void Form1::CB_Roll_Click() {
     if (model().visible(kStart)) return;
-    if (!forcedRoll()) {
+    const bool forced = forcedRoll();
+    m_coach.setForced(forced);
+    if (!forced) {
         m_random.reseed();
         clearCandidates(model());
         for (int p = 1; p <= 5; ++p)
             if (text(holdFlag(p)) != kYes) showFace(p, faceFor(m_random.next()));
     }
     countRoll();
+    m_coach.refresh();
 }
 
 void Form1::countRoll() {
@@ -175,15 +180,19 @@ void Form1::categoryClick(CategoryId id) {
 }
 
 void Form1::CB_Save_Click() {
+    if (const Category* selected = selectedCategory(model()))
+        m_coach.beforeCommit(int(selected - categories().data()));
     if (!recordSelection(model())) {
         toolkit().messageBox(this, QStringLiteral("You must choose an item to score."),
                              QStringLiteral("Scoring Error"), MessageButtons::Ok);
         return;
     }
-    if (wholeNumber(text(QStringLiteral("GameCount"))) == kTurnsPerGame)
+    if (wholeNumber(text(QStringLiteral("GameCount"))) == kTurnsPerGame) {
         endGame();
-    else
+        m_coach.refresh();
+    } else {
         startNextTurn();
+    }
 }
 
 void Form1::startNextTurn() {

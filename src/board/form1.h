@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "board/coach_panel.h"
 #include "board/random_source.h"
 #include "hiscores/mod_hi_scores.h"
 #include "scoring/categories.h"
@@ -38,7 +39,10 @@ class Form1 : public Form {
     // The thirteen category handlers (`Score4_Click` and its family) all select a category.
     void categoryClick(CategoryId id);
 
+    void lblHint_Click() { m_coach.toggle(); }
+
     FrmAbout* about() const { return m_about.get(); }
+    const CoachPanel& coach() const { return m_coach; }
 
   private:
     void wireHandlers();
@@ -52,6 +56,7 @@ class Form1 : public Form {
     RandomSource& m_random;
     ModHiScores& m_hiScores;
     std::unique_ptr<FrmAbout> m_about;
+    CoachPanel m_coach{model()};
 };
 
 }  // namespace korvex

@@ -6,6 +6,8 @@ namespace korvex {
 
 const char* const kRollPictures[3] = {"OneRoll", "TwoRoll", "ThreeRoll"};
 const char* const kStartFrame[4] = {"LineTop", "LineBottom", "LineLeft", "LineRight"};
+const char* const kCoachPanel[5] = {"lblCoachTitle", "lblCoachAdvice", "lblCoachExpected",
+                                    "lblCoachLast", "lblCoachGame"};
 
 QString dieName(int face, int position) {
     return QStringLiteral("Die%1_%2").arg(face).arg(position);
@@ -15,6 +17,9 @@ QString faceField(int position) {
 }
 QString holdFlag(int position) {
     return QStringLiteral("Save%1").arg(position);
+}
+QString keepMark(int position) {
+    return QStringLiteral("lblKeep%1").arg(position);
 }
 
 namespace {
@@ -169,6 +174,29 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     out.push_back(label("Label19", "About", 9720, 7680, 495, 255, Align::Center, kTeal, kLinkFont));
 }
 
+// The coach: a "Hint" link beside Help/ and About, a panel in the teal area right of the score
+// card, and a mark under each die it would keep. All hidden until the coach is switched on.
+void addCoach(std::vector<ElementSpec>& out) {
+    out.push_back(label("lblHint", "Hint", 9120, 7560, 495, 255, Align::Center, kTeal, kLinkFont));
+    const int top[] = {1440, 1800, 2520, 3120, 3720};
+    const int height[] = {255, 615, 495, 495, 495};
+    for (int i = 0; i < 5; ++i) {
+        ElementSpec e = label(QString::fromLatin1(kCoachPanel[i]), QString(), 7440, top[i], 2760,
+                              height[i], Align::Left, kTeal, i < 2 ? kLargeFont : kDefaultFont);
+        e.font.bold = i < 2;
+        e.visible = false;
+        out.push_back(e);
+    }
+    out[out.size() - 5].caption = QStringLiteral("Coach");
+    for (int p = 1; p <= 5; ++p) {
+        ElementSpec mark = label(keepMark(p), "keep", 3360 + 840 * (p - 1), 1170, 555, 240,
+                                 Align::Center, kTeal, kBoldFont);
+        mark.fore = Colour::rgb(255, 255, 0);
+        mark.visible = false;
+        out.push_back(mark);
+    }
+}
+
 void addCounters(std::vector<ElementSpec>& out) {
     out.push_back(field("RollCount"));
     out.push_back(field("GameCount"));
@@ -194,6 +222,7 @@ FormLayout form1Layout() {
     addStartFrameAndLinks(out);
     addScoreCard(out);
     addButtons(out);
+    addCoach(out);
     addCounters(out);
     return layout;
 }

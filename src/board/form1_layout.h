@@ -12,5 +12,8 @@ QString faceField(int position);            // "Temp2"
 QString holdFlag(int position);             // "Save2"
 extern const char* const kRollPictures[3];  // "OneRoll", "TwoRoll", "ThreeRoll"
 extern const char* const kStartFrame[4];    // "LineTop", "LineBottom", "LineLeft", "LineRight"
+// The coach's panel right of the score card, and its mark under a die worth keeping.
+extern const char* const kCoachPanel[5];
+QString keepMark(int position);  // "lblKeep2"
 
 }  // namespace korvex

@@ -1,0 +1,122 @@
+#include "board/coach_panel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "board/form1_layout.h"
+#include "scoring/categories.h"
+#include "ui/form_model.h"
+
+namespace korvex {
+namespace {
+
+const QString kAdvice = QStringLiteral("lblCoachAdvice");
+const QString kExpected = QStringLiteral("lblCoachExpected");
+const QString kLast = QStringLiteral("lblCoachLast");
+const QString kGame = QStringLiteral("lblCoachGame");
+
+QString points(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+}  // namespace
+
+CoachPanel::CoachPanel(FormModel& board) : m_board(board) {}
+
+CoachPanel::~CoachPanel() = default;
+
+void CoachPanel::toggle() {
+    m_on = !m_on;
+    if (m_on && !m_service) {
+        m_service = std::make_unique<CoachService>();
+        m_service->start(&m_context, [this] { refresh(); });
+    }
+    showPanel(m_on);
+    refresh();
+}
+
+void CoachPanel::showPanel(bool on) {
+    for (const char* name : kCoachPanel) m_board.setVisible(QString::fromLatin1(name), on);
+    if (!on) markDice({});
+}
+
+void CoachPanel::newGame() {
+    m_lastLoss.reset();
+    m_gameLoss = 0;
+    refresh();
+}
+
+std::optional<CoachPosition> CoachPanel::position() const {
+    const FormModel& b = m_board;
+    if (b.visible(QStringLiteral("CB_Start")) || m_forced) return std::nullopt;
+    CoachPosition p;
+    const auto& card = categories();
+    for (std::size_t c = 0; c < card.size(); ++c) {
+        p.used[c] = b.text(card[c].usedFlag) == QLatin1String("yes");
+        if (p.used[c] && card[c].upper) p.upperSum += int(wholeNumber(b.text(card[c].valueField)));
+    }
+    const Category& korvex = category(CategoryId::Korvex);
+    p.korvexScored = b.text(korvex.usedFlag) == QLatin1String("yes") &&
+                     wholeNumber(b.text(korvex.scoreBox)) != 0;
+    p.totalSoFar = int(wholeNumber(b.text(QStringLiteral("Total"))));
+    for (int i = 0; i < 5; ++i) {
+        p.dice[std::size_t(i)] = int(wholeNumber(b.text(faceField(i + 1))));
+        if (p.dice[std::size_t(i)] < 1 || p.dice[std::size_t(i)] > 6) return std::nullopt;
+    }
+    const long long rolls = wholeNumber(b.text(QStringLiteral("RollCount")));
+    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
+    if (std::all_of(p.used.begin(), p.used.end(), [](bool u) { return u; })) return std::nullopt;
+    return p;
+}
+
+void CoachPanel::beforeCommit(int category) {
+    if (!m_on || !m_service || !m_service->ready()) return;
+    const std::optional<CoachPosition> p = position();
+    if (!p) return;
+    const double loss = choiceLoss(*m_service->table(), *p, category);
+    if (std::isnan(loss)) return;
+    // Rounding noise of the table must not show as a loss when the choice was the best.
+    m_lastLoss = loss < 0.0005 ? 0.0 : loss;
+    m_gameLoss += *m_lastLoss;
+}
+
+void CoachPanel::refresh() {
+    if (!m_on) return;
+    showLosses();
+    markDice({});
+    m_board.setText(kExpected, QString());
+    if (m_board.visible(QStringLiteral("CB_Start")))
+        return m_board.setText(kAdvice, QStringLiteral("Advice begins with the first roll."));
+    if (wholeNumber(m_board.text(QStringLiteral("GameCount"))) >= 13)
+        return m_board.setText(kAdvice, QStringLiteral("The game is over."));
+    if (m_forced) return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
+    if (!m_service->ready())
+        return m_board.setText(kAdvice, QStringLiteral("Working out the best play…"));
+    const std::optional<CoachPosition> p = position();
+    if (!p) return m_board.setText(kAdvice, QString());
+    showAdvice(advise(*m_service->table(), *p));
+}
+
+void CoachPanel::showAdvice(const Advice& advice) {
+    m_board.setText(kAdvice, describe(advice));
+    if (advice.action == Advice::Action::None) return;
+    m_board.setText(kExpected, QStringLiteral("Expected final total with best play: %1")
+                                   .arg(points(advice.expectedTotal)));
+    if (advice.action == Advice::Action::Roll) markDice(advice.hold);
+}
+
+void CoachPanel::markDice(const std::array<bool, 5>& hold) {
+    for (int p = 1; p <= 5; ++p) m_board.setVisible(keepMark(p), m_on && hold[std::size_t(p - 1)]);
+}
+
+void CoachPanel::showLosses() {
+    m_board.setText(
+        kLast, m_lastLoss
+                   ? QStringLiteral("Your last choice gave up %1 points.").arg(points(*m_lastLoss))
+                   : QString());
+    m_board.setText(
+        kGame, m_lastLoss ? QStringLiteral("Given up this game: %1 points.").arg(points(m_gameLoss))
+                          : QString());
+}
+
+}  // namespace korvex
