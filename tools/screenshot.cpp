@@ -1,8 +1,10 @@
-// korvex-screenshot OUT.png [scale]: renders the board of a fresh game, START showing, on the
-// offscreen platform and saves it as a PNG, at the given screen scale (1 when left out).
+// korvex-screenshot OUT.png [scale] [--coach]: renders the board of a fresh game, START showing,
+// on the offscreen platform and saves it as a PNG, at the given screen scale (1 when left out).
+// With --coach it presses START and switches the coach on first, and waits for its advice.
 // For looking at the board without a display; it never touches the player's high scores.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
 
@@ -13,8 +15,10 @@
 #include "ui/qt/qt_toolkit.h"
 
 int main(int argc, char** argv) {
+    const bool coach = argc > 2 && QByteArray(argv[argc - 1]) == "--coach";
+    if (coach) --argc;
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: korvex-screenshot OUT.png [scale]\n");
+        std::fprintf(stderr, "usage: korvex-screenshot OUT.png [scale] [--coach]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -37,6 +41,16 @@ int main(int argc, char** argv) {
     korvex::Form1 board(toolkit, random, hiScores);
     toolkit.showModeless(board);
     QApplication::processEvents();
+    if (coach) {
+        board.click(QStringLiteral("CB_Start"));
+        board.click(QStringLiteral("lblHint"));
+        QElapsedTimer clock;
+        clock.start();
+        while (board.model().text(QStringLiteral("lblCoachAdvice")).startsWith(u"Working") &&
+               clock.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents();
+    }
 
     const QString out = QString::fromLocal8Bit(argv[1]);
     if (!toolkit.windowOf(board)->grab().save(out, "PNG")) {

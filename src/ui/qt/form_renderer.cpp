@@ -81,11 +81,14 @@ QWidget* makeButton(const ElementSpec& spec, const QString& text, QWidget* paren
 
 // A one-line label whose text is wider than its box (our substitute face runs a little wider
 // than the one the layout was drawn with) grows away from its aligned edge instead of clipping.
-void fitLabel(QLabel* label, const ElementSpec& spec) {
+QRect clientRect(const FormLayout& layout) {
+    return QRect(0, 0, twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+}
+
+// `room` is the window's client area as the layout gives it, whatever size the window has now.
+void fitLabel(QLabel* label, const ElementSpec& spec, const QRect& room) {
     QRect box = pixelRect(spec);
     if (!label->wordWrap()) {
-        const QWidget* parent = label->parentWidget();
-        const QRect room = parent ? parent->rect() : QRect(box.left(), 0, 1 << 20, 1);
         auto need = [&] { return label->fontMetrics().horizontalAdvance(label->text()) + 2; };
         // Where even the window's edge leaves too little room, a pixel smaller still reads well.
         QFont font = layoutFont(spec.font);
@@ -108,7 +111,8 @@ void fitLabel(QLabel* label, const ElementSpec& spec) {
     label->setGeometry(box);
 }
 
-QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent) {
+QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent,
+                   const QRect& room) {
     auto* label = new ElementLabel(parent);
     label->setFont(layoutFont(spec.font));
     label->setGeometry(pixelRect(spec));
@@ -120,7 +124,7 @@ QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent
     label->setFocusPolicy(Qt::NoFocus);
     setColours(label, spec, QPalette::WindowText, QPalette::Window);
     label->setText(text);
-    fitLabel(label, spec);
+    fitLabel(label, spec, room);
     return label;
 }
 
@@ -237,7 +241,7 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
             widget = makeButton(spec, state.text, parent);
             break;
         case ElementKind::Label:
-            widget = makeLabel(spec, state.text, parent);
+            widget = makeLabel(spec, state.text, parent, clientRect(window.form->layout()));
             break;
         case ElementKind::TextBox:
             widget = makeTextBox(spec, state.text, parent);
@@ -304,7 +308,8 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
             if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
             if (auto* label = dynamic_cast<QLabel*>(widget)) {
                 label->setText(state.text);
-                fitLabel(label, window.form->layout().elements[std::size_t(index)]);
+                fitLabel(label, window.form->layout().elements[std::size_t(index)],
+                         clientRect(window.form->layout()));
             }
             if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
                 box->setText(state.text);
