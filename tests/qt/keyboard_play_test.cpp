@@ -1,0 +1,109 @@
+// A whole game without a mouse: Tab walks the stored focus order and then every die and score
+// box, Space and Enter press, select and hold exactly as clicks do.
+
+#include <gtest/gtest.h>
+
+#include "board/form1.h"
+#include "board/form1_layout.h"
+#include "board/random_source.h"
+#include "hiscores/memory_store.h"
+#include "hiscores/mod_hi_scores.h"
+#include "qt_test_support.h"
+#include "scoring/categories.h"
+#include "ui/qt/qt_toolkit.h"
+
+namespace korvex {
+namespace {
+
+using qttest::pressKey;
+using qttest::settle;
+
+class KeyboardPlay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A table this game cannot enter, so the end of the game opens no window.
+        for (int i = 0; i < 10; ++i) store.write("HiScores", QString::number(i), "AAA9999");
+        toolkit.showModeless(board);
+        window()->activateWindow();
+        settle();
+    }
+    void TearDown() override {
+        toolkit.close(board);
+        settle();
+    }
+    QWidget* window() { return toolkit.windowOf(board); }
+    QWidget* focused() { return window()->focusWidget(); }
+    QString focusedName() {
+        for (const ElementSpec& e : board.layout().elements)
+            if (toolkit.widgetOf(board, e.name) == focused()) return e.name;
+        return QString();
+    }
+
+    // Presses Tab until `name` has the focus; fails when the focus order never reaches it.
+    bool tabTo(const QString& name) {
+        for (int i = 0; i < 120; ++i) {
+            if (focusedName() == name) return true;
+            pressKey(focused() ? focused() : window(), Qt::Key_Tab);
+        }
+        return false;
+    }
+
+    QtToolkit toolkit;
+    ClockSeededRandom random;
+    MemoryStore store;
+    ModHiScores hiScores{store, toolkit};
+    Form1 board{toolkit, random, hiScores};
+};
+
+TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
+    ASSERT_TRUE(tabTo("CB_Start"));
+    pressKey(focused(), Qt::Key_Space, " ");
+    ASSERT_FALSE(board.model().visible("CB_Start"));
+    // One full round of Tab from Roll: the stored order first, then the five shown dice.
+    QStringList order;
+    ASSERT_TRUE(tabTo("CB_Roll"));
+    do {
+        order << focusedName();
+        pressKey(focused(), Qt::Key_Tab);
+    } while (focusedName() != "CB_Roll" && order.size() < 100);
+    QStringList expected = {"CB_Roll", "CB_Exit", "CB_ViewScores"};
+    for (const Category& c : categories())
+        if (c.upper) expected << c.scoreBox;
+    expected << "Subtotal"
+             << "Bonus";
+    for (const Category& c : categories())
+        if (!c.upper) expected << c.scoreBox;
+    expected << "Total";
+    for (int p = 1; p <= 5; ++p) expected << dieName(board.model().text(faceField(p)).toInt(), p);
+    expected << "CB_New";
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(KeyboardPlay, wholeGameWithTheKeyboardAlone) {
+    ASSERT_TRUE(tabTo("CB_Start"));
+    pressKey(focused(), Qt::Key_Return, "\r");
+    for (int turn = 0; turn < kCategoryCount; ++turn) {
+        // Hold the third die and roll once more, then score the next open category.
+        const QString die = dieName(board.model().text("Temp3").toInt(), 3);
+        ASSERT_TRUE(tabTo(die)) << turn;
+        pressKey(focused(), Qt::Key_Space, " ");
+        ASSERT_EQ(board.model().text("Save3"), "yes");
+        const QString held = board.model().text("Temp3");
+        ASSERT_TRUE(tabTo("CB_Roll")) << turn;
+        pressKey(focused(), Qt::Key_Space, " ");
+        ASSERT_EQ(board.model().text("Temp3"), held);
+        const Category& c = categories()[std::size_t(turn)];
+        ASSERT_TRUE(tabTo(c.scoreBox)) << turn;
+        pressKey(focused(), Qt::Key_Return, "\r");
+        ASSERT_FALSE(board.model().text(c.scoreBox).isEmpty());
+        ASSERT_EQ(focusedName(), "CB_Save");  // the selection hands the focus to Save
+        pressKey(focused(), Qt::Key_Space, " ");
+        ASSERT_EQ(board.model().text(c.usedFlag), "yes");
+    }
+    EXPECT_EQ(board.model().text("GameCount"), "13");
+    EXPECT_TRUE(board.model().bold("Total"));
+    EXPECT_EQ(focusedName(), "CB_New");
+}
+
+}  // namespace
+}  // namespace korvex
