@@ -7,16 +7,17 @@ namespace korvex {
 
 FormModel::FormModel(const FormLayout& layout) : m_layout(&layout) {
     m_index.reserve(int(layout.elements.size()));
-    for (int i = 0; i < int(layout.elements.size()); ++i) m_index.insert(layout.elements[i].name, i);
+    for (int i = 0; i < int(layout.elements.size()); ++i)
+        m_index.insert(layout.elements[i].name, i);
     reset();
 }
 
 void FormModel::reset() {
     m_states.clear();
     m_states.reserve(m_layout->elements.size());
-    for (const ElementSpec& spec : m_layout->elements)
-        m_states.push_back({spec.caption, spec.visible && spec.kind != ElementKind::Field,
-                            spec.enabled, 0, spec.font.bold});
+    for (const ElementSpec& element : m_layout->elements)
+        m_states.push_back({element.caption, element.visible && element.kind != ElementKind::Field,
+                            element.enabled, 0, element.font.bold});
     m_focus.clear();
 }
 
@@ -73,7 +74,9 @@ void FormModel::setFocus(const QString& name) {
     notify(index, Change::Focus);
 }
 
-void FormModel::selectAll(const QString& name) { notify(indexOf(name), Change::SelectAll); }
+void FormModel::selectAll(const QString& name) {
+    notify(indexOf(name), Change::SelectAll);
+}
 
 double fieldNumber(const QString& text) {
     bool ok = false;
@@ -87,6 +90,8 @@ long long wholeNumber(const QString& text) {
     return static_cast<long long>(value);
 }
 
-QString decimalText(long long value) { return QString::number(value); }
+QString decimalText(long long value) {
+    return QString::number(value);
+}
 
 }  // namespace korvex

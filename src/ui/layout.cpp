@@ -3,8 +3,8 @@
 namespace korvex {
 
 const ElementSpec* FormLayout::find(const QString& element) const {
-    for (const ElementSpec& spec : elements)
-        if (spec.name == element) return &spec;
+    for (const ElementSpec& element : elements)
+        if (element.name == element) return &element;
     return nullptr;
 }
 
