@@ -3,8 +3,8 @@
 namespace korvex {
 
 const ElementSpec* FormLayout::find(const QString& element) const {
-    for (const ElementSpec& element : elements)
-        if (element.name == element) return &element;
+    for (const ElementSpec& row : elements)
+        if (row.name == element) return &row;
     return nullptr;
 }
 
