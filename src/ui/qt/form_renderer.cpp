@@ -53,6 +53,9 @@ Qt::Alignment horizontal(Align align) {
     return Qt::AlignLeft;
 }
 
+// Colours and fonts are set on an element only where they differ from what it inherits from
+// its window, which already has the layout's background and default font: most elements use
+// those, and a palette or font of their own costs each of them a resolve and a relayout.
 void setColours(QWidget* widget, const ElementSpec& spec, QPalette::ColorRole foreRole,
                 QPalette::ColorRole backRole) {
     QPalette palette = widget->palette();
@@ -60,14 +63,18 @@ void setColours(QWidget* widget, const ElementSpec& spec, QPalette::ColorRole fo
     const auto back = resolve(spec.back);
     if (back) palette.setColor(backRole, *back);
     if (spec.back.role == Colour::Role::Transparent) palette.setColor(backRole, Qt::transparent);
-    widget->setPalette(palette);
+    if (palette != widget->palette()) widget->setPalette(palette);
     // Labels paint a background only when they have one of their own.
     if (backRole == QPalette::Window) widget->setAutoFillBackground(back.has_value());
 }
 
+void setFontIfOwn(QWidget* widget, const QFont& font) {
+    if (font != widget->font()) widget->setFont(font);
+}
+
 QWidget* makeButton(const ElementSpec& spec, const QString& text, QWidget* parent) {
     auto* button = new ElementButton(parent);
-    button->setFont(layoutFont(spec.font));
+    setFontIfOwn(button, layoutFont(spec.font));
     button->setGeometry(pixelRect(spec));
     // Enter and Space press a focused button, as on any desktop dialog.
     button->setAutoDefault(true);
@@ -89,23 +96,28 @@ QRect clientRect(const FormLayout& layout) {
 void fitLabel(QLabel* label, const ElementSpec& spec, const QRect& room) {
     QRect box = pixelRect(spec);
     if (!label->wordWrap()) {
-        auto need = [&] { return label->fontMetrics().horizontalAdvance(label->text()) + 2; };
-        // Where even the window's edge leaves too little room, a pixel smaller still reads well.
+        // Back at the layout's size first: a new text may fit where the last one did not.
         QFont font = layoutFont(spec.font);
         font.setBold(label->font().bold());
-        label->setFont(font);
-        for (int px = font.pixelSize(); need() > room.width() - box.left() && px > 9;) {
+        setFontIfOwn(label, font);
+        auto measure = [label] {
+            return label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        };
+        int need = measure();
+        // Where even the window's edge leaves too little room, a pixel smaller still reads well.
+        for (int px = font.pixelSize(); need > room.width() - box.left() && px > 9;) {
             font.setPixelSize(--px);
             label->setFont(font);
+            need = measure();
         }
-        const int extra = need() - box.width();
+        const int extra = need - box.width();
         if (extra > 0) {
             if (spec.align == Align::Right)
                 box.setLeft(std::max(room.left(), box.left() - extra));
             else if (spec.align == Align::Center)
                 box.adjust(-extra / 2, 0, extra - extra / 2, 0);
             else
-                box.setWidth(need());
+                box.setWidth(need);
         }
     }
     label->setGeometry(box);
@@ -114,7 +126,7 @@ void fitLabel(QLabel* label, const ElementSpec& spec, const QRect& room) {
 QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent,
                    const QRect& room) {
     auto* label = new ElementLabel(parent);
-    label->setFont(layoutFont(spec.font));
+    setFontIfOwn(label, layoutFont(spec.font));
     label->setGeometry(pixelRect(spec));
     // Shown as given: initials typed by the player may hold "&" or "<".
     label->setTextFormat(Qt::PlainText);
@@ -130,7 +142,7 @@ QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent
 
 QWidget* makeTextBox(const ElementSpec& spec, const QString& text, QWidget* parent) {
     auto* box = new ElementTextBox(parent);
-    box->setFont(layoutFont(spec.font));
+    setFontIfOwn(box, layoutFont(spec.font));
     box->setGeometry(pixelRect(spec));
     box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
     if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
@@ -224,12 +236,33 @@ void QtToolkit::build(Window& window, Form* owner) {
         top->setPalette(palette);
         top->setAutoFillBackground(true);
     }
-    // Later elements are created later and so lie above earlier ones where they overlap.
+    // Only what is on screen at the start is built now; the rest (the dice faces not showing,
+    // the roll indicator, the coach's panel) is built when it first shows. Later elements are
+    // created later and so lie above earlier ones where they overlap.
     window.widgets.resize(layout.elements.size());
     for (int i = 0; i < int(layout.elements.size()); ++i)
-        window.widgets[std::size_t(i)] = buildElement(window, i, top);
+        if (window.form->model().state(i).visible)
+            window.widgets[std::size_t(i)] = buildElement(window, i, top);
     chainTabOrder(window);
     place(window, owner);
+}
+
+QWidget* QtToolkit::ensureWidget(Window& window, int index) {
+    QWidget* widget = window.widgets.at(std::size_t(index));
+    const ElementSpec& spec = window.form->layout().elements[std::size_t(index)];
+    if (widget || spec.kind == ElementKind::Field || !window.top) return widget;
+    widget = buildElement(window, index, window.top);
+    window.widgets[std::size_t(index)] = widget;
+    // Into the stacking order where it would have been had it been built with the window: just
+    // below the first later element that exists, so it still lies above every earlier one.
+    for (std::size_t j = std::size_t(index) + 1; j < window.widgets.size(); ++j) {
+        if (QWidget* later = window.widgets[j]) {
+            widget->stackUnder(later);
+            break;
+        }
+    }
+    if (spec.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder(window);
+    return widget;
 }
 
 QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
@@ -299,10 +332,17 @@ void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
 }
 
 void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
-    QWidget* widget = window.widgets.at(std::size_t(index));
-    if (!widget) return;
-    const FormModel::ElementState& state = window.form->model().state(index);
     using Change = FormModel::Change;
+    const FormModel::ElementState& state = window.form->model().state(index);
+    QWidget* widget = window.widgets.at(std::size_t(index));
+    if (!widget) {
+        // An element not built yet is built from the model when it shows, as it is then; the
+        // focus and a selection need the widget at once.
+        const bool shows = change == Change::Visible && state.visible;
+        if (!shows && change != Change::Focus && change != Change::SelectAll) return;
+        widget = ensureWidget(window, index);
+        if (!widget || shows) return;
+    }
     switch (change) {
         case Change::Text:
             if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
@@ -352,6 +392,7 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
 
 void QtToolkit::chainTabOrder(Window& window) {
     const auto& elements = window.form->layout().elements;
+    window.tabOrder.clear();
     std::vector<std::pair<int, QWidget*>> order;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         QWidget* widget = window.widgets[i];

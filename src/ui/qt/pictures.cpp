@@ -1,7 +1,12 @@
 #include "ui/qt/pictures.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -113,16 +118,67 @@ void paintAppIcon(QPainter& painter, const QRectF& rect) {
     painter.restore();
 }
 
-QIcon appIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paintAppIcon(painter, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
+namespace {
+
+// The program's icon, painted at the size a window manager, a task bar or a dialog asks for
+// when it first asks, then kept. Nothing is painted while the game starts up, and every size is
+// drawn for itself rather than scaled from a neighbour.
+class AppIconEngine : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap image = pixmap(rect.size() * ratio, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, image);
     }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) return {};
+        const quint64 key = (quint64(side) << 8) | (quint64(mode) << 1) | quint64(state);
+        if (const auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
+        QPixmap image(side, side);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paintAppIcon(painter, QRectF(0, 0, side, side));
+        painter.end();
+        // A disabled or selected icon looks as the desktop's style shows such icons.
+        if (mode != QIcon::Normal && mode != QIcon::Active) {
+            if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+                QStyleOption option;
+                option.palette = QApplication::palette();
+                image = app->style()->generatedIconPixmap(mode, image, &option);
+            }
+        }
+        m_cache.insert(key, image);
+        return image;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : kAppIconSizes) sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("korvex-app-icon"); }
+    bool isNull() override { return false; }
+
+  private:
+    QHash<quint64, QPixmap> m_cache;
+};
+
+}  // namespace
+
+QIcon appIcon() {
+    // One engine for the whole program, so each size is painted once whichever window asks.
+    static const QIcon icon(new AppIconEngine);
     return icon;
 }
 

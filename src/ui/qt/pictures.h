@@ -14,7 +14,9 @@ void paintDieFace(QPainter& painter, const QRectF& rect, int pips);
 void paintRollFace(QPainter& painter, const QRectF& rect, int pips);
 // The program's icon: a die.
 void paintAppIcon(QPainter& painter, const QRectF& rect);
-// The icon at the usual sizes, painted for each.
+// The sizes the icon offers a window manager, in pixels.
+inline constexpr int kAppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The icon at any size, each painted for itself when first asked for and then kept.
 QIcon appIcon();
 
 }  // namespace korvex

@@ -143,7 +143,7 @@ QWidget* QtToolkit::windowOf(const Form& form) const {
 QWidget* QtToolkit::widgetOf(const Form& form, const QString& element) const {
     Window* window = windowFor(&form);
     if (!window || !form.model().has(element)) return nullptr;
-    return window->widgets.at(std::size_t(form.model().indexOf(element))).data();
+    return ensureWidget(*window, form.model().indexOf(element));
 }
 
 MessageResult QtToolkit::messageBox(Form* owner, const QString& text, const QString& title,

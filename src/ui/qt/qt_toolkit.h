@@ -28,7 +28,8 @@ class QtToolkit : public Toolkit {
 
     // The top-level widget of an open form (for grabs and widget tests), or nullptr.
     QWidget* windowOf(const Form& form) const;
-    // The widget of one element of an open form, or nullptr.
+    // The widget of one element of an open form, or nullptr (for a hidden field). An element
+    // that has not been on screen yet gets its widget now, hidden.
     QWidget* widgetOf(const Form& form, const QString& element) const;
 
     // Maps the layout's font names onto faces that Debian's font packages provide, so the
@@ -43,10 +44,11 @@ class QtToolkit : public Toolkit {
     struct Window;
     void open(Form& form, Form* owner);
     void build(Window& window, Form* owner);
-    QWidget* buildElement(Window& window, int index, QWidget* parent);
-    void wireElement(Window& window, int index, QWidget* widget);
+    static QWidget* buildElement(Window& window, int index, QWidget* parent);
+    static QWidget* ensureWidget(Window& window, int index);
+    static void wireElement(Window& window, int index, QWidget* widget);
     void mirror(Window& window, int index, FormModel::Change change);
-    void chainTabOrder(Window& window);
+    static void chainTabOrder(Window& window);
     void place(Window& window, Form* owner);
     void activateOnce(Window& window);
     void queueActivate(Form& form);

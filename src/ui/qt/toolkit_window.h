@@ -14,8 +14,9 @@ namespace korvex {
 struct QtToolkit::Window {
     Form* form = nullptr;
     QPointer<QWidget> top;
-    WindowHooks* hooks = nullptr;             // the frame's callbacks, cleared before teardown
-    std::vector<QPointer<QWidget>> widgets;   // by element index; null for hidden fields
+    WindowHooks* hooks = nullptr;  // the frame's callbacks, cleared before teardown
+    // By element index; null for hidden fields and for elements that have not been shown yet.
+    std::vector<QPointer<QWidget>> widgets;
     std::vector<QPointer<QWidget>> tabOrder;  // focusable elements, lowest tab place first
     QEventLoop* modalLoop = nullptr;          // set while the form is shown modally
     int modalChildren = 0;                    // modal windows of ours that it owns, now open
