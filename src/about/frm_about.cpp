@@ -45,10 +45,8 @@ void addHead(std::vector<ElementSpec>& out) {
     out.push_back(label("lblDescription", QString(), 1050, 885, 3885, 450, kWhite, kDarkBlue));
     out.push_back(
         label("Label1", QStringLiteral("June 17, 2005"), 1080, 1440, 3885, 225, kWhite, kDarkBlue));
-    out.push_back(label("Label31",
-                        QStringLiteral("Korvex is free to play and to share.  Comments and "
-                                       "suggestions are always welcome."),
-                        1080, 1920, 4095, 615, kLight, kClear));
+    // The credit line ends without a contact address.
+    out.push_back(label("Label31", QStringLiteral(" "), 1080, 1920, 4095, 615, kLight, kClear));
     out.push_back(line("Line1(0)", 120, 2640, 5669, 2640, kWhite, 2));
     out.push_back(line("Line1(1)", 90, 2685, 5654, 2685, kGrey, 1));
 }

@@ -52,6 +52,8 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload() {
     toolkit().setPointer(Pointer::Default);
+    // A high score whose save was refused earlier would otherwise end with the program.
+    if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores();
 }
 
 void Form1::CB_New_Click() {
@@ -96,6 +98,8 @@ void Form1::CB_ViewScores_Click() {
     m_hiScores.LoadHiScores();
     FrmHiScores list(toolkit(), m_hiScores);
     toolkit().showModal(list, this);
+    // The table as shown keeps an entry whose save was refused; try to store it again now.
+    if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores();
 }
 
 void Form1::Label19_Click() {

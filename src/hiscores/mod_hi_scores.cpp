@@ -1,6 +1,7 @@
 #include "hiscores/mod_hi_scores.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <utility>
 
 namespace korvex {
@@ -156,6 +157,11 @@ void ModHiScores::LoadHiScores() {
         report(problems.join(QLatin1Char('\n')), QStringLiteral("LoadHiScores"));
 }
 
+bool ModHiScores::hasUnsavedEntries() const {
+    return std::any_of(HiScoreTable.begin(), HiScoreTable.end(),
+                       [](const HiScoreEntry& entry) { return entry.Unsaved; });
+}
+
 void ModHiScores::SaveHiScores() {
     try {
         const auto held = m_store.lock();
@@ -176,7 +182,10 @@ void ModHiScores::SaveHiScores() {
         for (HiScoreEntry& entry : table) entry.Unsaved = false;
         HiScoreTable = table;
     } catch (const StoreError& e) {
-        report(e.description(), QStringLiteral("SaveHiScores"));
+        report(e.description() +
+                   QStringLiteral("\n\nThe new high score is kept while Korvex runs; it is saved "
+                                  "again when High Scores is opened or the game is closed."),
+               QStringLiteral("SaveHiScores"));
     }
 }
 

@@ -36,6 +36,8 @@ class ModHiScores {
 
     void LoadHiScores();
     void SaveHiScores();
+    // An entry of this run that a refused save left in memory only.
+    bool hasUnsavedEntries() const;
     void SortHiScores();
     void AddHiScore();
     void CheckHiScores();

@@ -105,8 +105,14 @@ void QSettingsStore::reload() {
                                         "is a file that may be read.")
                              .arg(QDir::toNativeSeparators(m_path)));
     // QSettings parses an unchanged file only once per run, so the damage is remembered here
-    // until a save has written over it.
-    if (status == QSettings::FormatError) m_damaged = true;
+    // until the file changes: a save of ours, another copy's, or a hand repair. A changed file
+    // is parsed again, and reports its damage again if it still has any.
+    if (status == QSettings::FormatError) {
+        m_damaged = true;
+        m_damagedDigest = fileDigest(m_path);
+    } else if (m_damaged && fileDigest(m_path) != m_damagedDigest) {
+        m_damaged = false;
+    }
     if (m_damaged)
         throw StoreError(QStringLiteral("The high-score file %1 is damaged; only part of it "
                                         "could be read.")
@@ -120,10 +126,15 @@ QSettings::Status QSettingsStore::takeStatus() {
     return status;
 }
 
+// Never replaces an earlier copy: it may hold the only trace of entries that could not be read.
 void QSettingsStore::keepDamagedCopy() {
     if (!QFileInfo::exists(m_path)) return;
-    const QString copy = damagedCopyName();
-    QFile::remove(copy);
+    const QByteArray digest = fileDigest(m_path);
+    QString copy = damagedCopyName();
+    for (int n = 2; QFileInfo::exists(copy); ++n) {
+        if (fileDigest(copy) == digest) return;  // these very bytes are kept already
+        copy = damagedCopyName() + QLatin1Char('.') + QString::number(n);
+    }
     if (!QFile::copy(m_path, copy))
         throw StoreError(QStringLiteral("A copy of the damaged high-score file could not be kept "
                                         "as %1, so the file was left as it is.")
@@ -139,8 +150,7 @@ std::unique_ptr<StoreLock> QSettingsStore::lock() {
     auto held = std::make_unique<FileLock>(lockFileName());
     if (held->file().tryLock(m_lockTimeoutMs)) return held;
     if (held->file().error() == QLockFile::LockFailedError)
-        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores. "
-                                        "Please try again in a moment."),
+        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores."),
                          StoreError::Kind::Busy);
     throw StoreError(QStringLiteral("The high-score file %1 could not be locked for writing. "
                                     "Check that its folder may be written.")

@@ -42,7 +42,8 @@ class QSettingsStore : public SettingsStore {
 
     QString m_path;
     int m_lockTimeoutMs;
-    bool m_damaged = false;  // the file could be read only in part
+    bool m_damaged = false;      // the file could be read only in part
+    QByteArray m_damagedDigest;  // the bytes found damaged; a change to them ends the damage
     std::unique_ptr<QSettings> m_settings;
 };
 

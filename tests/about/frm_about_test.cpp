@@ -72,10 +72,7 @@ TEST(About, creditLineHasNoAddress) {
     const QString credit = frmAboutLayout().find(QStringLiteral("Label31"))->caption;
     EXPECT_FALSE(credit.contains(QLatin1Char('@')));
     EXPECT_FALSE(credit.contains(QStringLiteral("http")));
-    const int stop = credit.indexOf(QLatin1Char('.'));
-    ASSERT_GT(stop, 0);
-    EXPECT_EQ(credit.mid(stop, 4).left(3), QStringLiteral(".  "));
-    EXPECT_NE(credit[stop + 3], QLatin1Char(' '));
+    EXPECT_EQ(credit, QStringLiteral(" "));  // the line's own leading space, and nothing after it
 }
 
 TEST(About, scoringHelpSitsInTwoColumns) {

@@ -225,6 +225,41 @@ TEST_F(SettingsFileTest, damagedFilesNeverCrashAndReportBadKeysOnce) {
     }
 }
 
+// A copy that met the damage must notice when another copy (or a hand repair) has mended the
+// file, and must never replace the kept copy of the damaged bytes with the mended file.
+TEST_F(SettingsFileTest, mendedFileEndsTheDamageAndTheKeptCopySurvives) {
+    const QByteArray damaged("[HiScores]\n3=AB 5\n8=XY\n");
+    writeFile(path(), damaged);
+    Game stale(path()), other(path());
+    stale.hs.LoadHiScores();
+    other.hs.LoadHiScores();
+    ASSERT_EQ(stale.toolkit.messages().size(), 1u);
+    other.finish(40, QStringLiteral("OTH"));  // keeps the damaged bytes, writes a good table
+    stale.toolkit.clearRecords();
+    stale.hs.LoadHiScores();
+    EXPECT_TRUE(stale.toolkit.messages().empty()) << stale.toolkit.messages()[0].text.toStdString();
+    stale.finish(50, QStringLiteral("STA"));
+    for (const auto& m : stale.toolkit.messages()) ADD_FAILURE() << m.text.toStdString();
+    QFile copy(stale.store.damagedCopyName());
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), damaged);
+    const QString text = readFile(path());
+    EXPECT_TRUE(text.contains(QStringLiteral("OTH40")) && text.contains(QStringLiteral("STA50")))
+        << text.toStdString();
+}
+
+TEST_F(SettingsFileTest, aSecondDamageIsKeptBesideTheFirst) {
+    writeFile(path(), "[HiScores]\n8=XY\n");
+    Game first(path());
+    first.finish(1, QStringLiteral("ONE"));
+    writeFile(path(), "[HiScores]\n7=Z\n");
+    Game second(path());
+    second.finish(2, QStringLiteral("TWO"));
+    EXPECT_EQ(readFile(first.store.damagedCopyName()), QStringLiteral("[HiScores]\n8=XY\n"));
+    EXPECT_EQ(readFile(first.store.damagedCopyName() + QStringLiteral(".2")),
+              QStringLiteral("[HiScores]\n7=Z\n"));
+}
+
 TEST(UserSettingsFile, isKorvexConfInTheKorvexFolder) {
     EXPECT_TRUE(QSettingsStore::userFilePath().endsWith(QStringLiteral("/Korvex/Korvex.conf")))
         << QSettingsStore::userFilePath().toStdString();
