@@ -13,7 +13,7 @@
 namespace korvex {
 
 class Form {
-public:
+  public:
     Form(FormLayout layout, Toolkit& toolkit);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -37,7 +37,7 @@ public:
     void textChanged(const QString& element);
     bool handlesClick(const QString& element) const;
 
-protected:
+  protected:
     using Handler = std::function<void()>;
     using KeyHandler = std::function<void(char16_t)>;
     void onClick(const QString& element, Handler handler);
@@ -52,7 +52,7 @@ protected:
     void setBorder(const QString& element, int border) { m_model->setBorder(element, border); }
     void setFocus(const QString& element) { m_model->setFocus(element); }
 
-private:
+  private:
     FormLayout m_layout;
     std::unique_ptr<FormModel> m_model;
     Toolkit& m_toolkit;

@@ -13,7 +13,7 @@
 namespace korvex {
 
 class FormModel {
-public:
+  public:
     enum class Change { Text, Visible, Enabled, Border, Bold, Focus, SelectAll };
     using Observer = std::function<void(int index, Change change)>;
 
@@ -54,9 +54,11 @@ public:
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
-private:
+  private:
     void notify(int index, Change change) const;
-    ElementState& mutableState(const QString& name) { return m_states.at(std::size_t(indexOf(name))); }
+    ElementState& mutableState(const QString& name) {
+        return m_states.at(std::size_t(indexOf(name)));
+    }
 
     const FormLayout* m_layout;
     QHash<QString, int> m_index;

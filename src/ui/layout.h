@@ -74,11 +74,11 @@ struct ElementSpec {
     int tab = -1;  // focus order, lower first; -1 = takes no focus
     bool visible = true;
     bool enabled = true;
-    int lineWidth = 1;        // Line only, in pixels at 96 dpi
+    int lineWidth = 1;  // Line only, in pixels at 96 dpi
     PictureKind picture = PictureKind::None;
-    int pips = 0;             // DieFace: 1..6; RollFace: 1..3
-    int maxLength = 0;        // TextBox: 0 = no limit
-    bool readOnly = false;    // TextBox: clickable but takes no typed text
+    int pips = 0;           // DieFace: 1..6; RollFace: 1..3
+    int maxLength = 0;      // TextBox: 0 = no limit
+    bool readOnly = false;  // TextBox: clickable but takes no typed text
     ButtonRole role = ButtonRole::Normal;
 };
 

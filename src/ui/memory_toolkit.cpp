@@ -13,7 +13,9 @@ void MemoryToolkit::whenModal(const QString& formName, Reaction reaction) {
     m_reactions[formName].push_back(std::move(reaction));
 }
 
-void MemoryToolkit::answerNext(MessageResult answer) { m_answers.push_back(answer); }
+void MemoryToolkit::answerNext(MessageResult answer) {
+    m_answers.push_back(answer);
+}
 
 void MemoryToolkit::open(Form& form) {
     form.model().reset();
@@ -47,7 +49,9 @@ void MemoryToolkit::close(Form& form) {
     form.unload();
 }
 
-bool MemoryToolkit::isOpen(const Form& form) const { return m_open.count(&form) != 0; }
+bool MemoryToolkit::isOpen(const Form& form) const {
+    return m_open.count(&form) != 0;
+}
 
 MessageResult MemoryToolkit::messageBox(Form*, const QString& text, const QString& title,
                                         MessageButtons buttons) {

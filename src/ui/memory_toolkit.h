@@ -16,7 +16,7 @@
 namespace korvex {
 
 class MemoryToolkit : public Toolkit {
-public:
+  public:
     using Reaction = std::function<void(Form&)>;
     struct Message {
         QString text;
@@ -47,7 +47,7 @@ public:
     const QStringList& shown() const { return m_shown; }
     void clearRecords();
 
-private:
+  private:
     void open(Form& form);
 
     QHash<QString, std::deque<Reaction>> m_reactions;

@@ -20,7 +20,7 @@ struct AppIdentity {
 };
 
 class Toolkit {
-public:
+  public:
     virtual ~Toolkit() = default;
 
     // Loads the window if it is not open, shows it, and returns only after it has closed.
