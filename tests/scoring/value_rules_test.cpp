@@ -63,6 +63,11 @@ struct Example {
     int points;
 };
 
+void PrintTo(const Example& e, std::ostream* os) {
+    for (int face : e.dice) *os << face;
+    *os << '_' << category(e.category).scoreBox.toStdString() << '_' << e.points;
+}
+
 class WorkedExamples : public ::testing::TestWithParam<Example> {};
 
 TEST_P(WorkedExamples, scoreAsTheCardSays) {
