@@ -1,5 +1,6 @@
 #include "ui/qt/element_widgets.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -34,8 +35,19 @@ int twipsToPixels(int twips) {
     return int(std::lround(double(twips) / kTwipsPerPixel));
 }
 
+// The face to ask for by name: the layout's own where this machine has it, else its installed
+// substitute where that is present. Asking for the present face at once spares the font database
+// a failed search for the absent one, and the fallback list it then builds, for every size.
+QString presentFamily(const QString& family) {
+    if (!QFontDatabase::styles(family).isEmpty()) return family;
+    const QStringList substitutes = QFont::substitutes(family);
+    for (const QString& substitute : substitutes)
+        if (!QFontDatabase::styles(substitute).isEmpty()) return substitute;
+    return family;
+}
+
 QFont layoutFont(const FontSpec& spec) {
-    QFont font(spec.family);
+    QFont font(presentFamily(spec.family));
     font.setPixelSize(int(std::lround(spec.points * 4.0 / 3.0)));
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);

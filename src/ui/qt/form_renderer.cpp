@@ -2,7 +2,6 @@
 // and named for screen readers. One code path for every window of the game.
 
 #include <QApplication>
-#include <QRegularExpression>
 #include <QScreen>
 #include <algorithm>
 #include <optional>
@@ -158,6 +157,21 @@ QWidget* makeLine(const ElementSpec& spec, QWidget* parent) {
     return new LineWidget(from, to, spec.lineWidth, resolve(spec.fore).value_or(Qt::black), parent);
 }
 
+// The position in a die picture's name "Die<face>_<position>", or "" for any other name. Read
+// by hand: a regular expression would bring its whole engine into memory at start-up.
+QString diePosition(const QString& name) {
+    const auto isDigits = [](QStringView text) {
+        return !text.isEmpty() && std::all_of(text.begin(), text.end(),
+                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if (!name.startsWith(QLatin1String("Die"))) return {};
+    const qsizetype underscore = name.indexOf(QLatin1Char('_'));
+    if (underscore < 0) return {};
+    const QStringView face = QStringView(name).mid(3, underscore - 3);
+    const QStringView position = QStringView(name).mid(underscore + 1);
+    return isDigits(face) && isDigits(position) ? position.toString() : QString();
+}
+
 // The caption label of a score box: on the same row, ending just left of the box.
 int rowLabelOf(const FormLayout& layout, const ElementSpec& box) {
     constexpr int kRowSlack = 60, kGap = 300;  // twips
@@ -193,12 +207,10 @@ QString QtToolkit::accessibleNameOf(const Form& form, int element) {
         }
         case ElementKind::Picture:
             if (spec.picture == PictureKind::DieFace) {
-                static const QRegularExpression dieName(QStringLiteral("^Die\\d+_(\\d+)$"));
-                const auto match = dieName.match(spec.name);
-                QString name =
-                    match.hasMatch()
-                        ? QStringLiteral("Die %1: %2").arg(match.captured(1)).arg(spec.pips)
-                        : QStringLiteral("Die: %1").arg(spec.pips);
+                const QString position = diePosition(spec.name);
+                QString name = position.isEmpty()
+                                   ? QStringLiteral("Die: %1").arg(spec.pips)
+                                   : QStringLiteral("Die %1: %2").arg(position).arg(spec.pips);
                 return state.border == 1 ? name + QStringLiteral(", held") : name;
             }
             if (spec.picture == PictureKind::RollFace)
