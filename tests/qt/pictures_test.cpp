@@ -93,17 +93,25 @@ TEST(DieFacePicture, pipsAreSolidAtDoublePixelRatio) {
     }
 }
 
-TEST(DieFacePicture, heldDieHasAFrameApartFromTheFaceOutline) {
+// A held die sits in a sunken frame; its face keeps its size and moves in by the frame.
+TEST(DieFacePicture, heldDieSitsInASunkenFrameWithItsFaceUnscaled) {
     const QImage free = dieImage(1, 1, 0);
     const QImage held = dieImage(1, 1, 1);
-    EXPECT_NE(free, held);
-    // Frame at the edge, a pixel of background, then the face's own black outline.
-    EXPECT_TRUE(isBlack(held.pixel(18, 0)) || qBlue(held.pixel(18, 0)) < 100);
-    EXPECT_FALSE(isBlack(held.pixel(18, 2)));
-    EXPECT_FALSE(isWhite(held.pixel(18, 2)));
-    EXPECT_TRUE(isBlack(held.pixel(18, 3)));
-    EXPECT_TRUE(isWhite(held.pixel(18, 5)));
-    EXPECT_TRUE(isBlack(held.pixel(18, 18)));  // the pip is still there
+    EXPECT_EQ(held.pixel(18, 0), qRgb(128, 128, 128));
+    EXPECT_TRUE(isBlack(held.pixel(18, 1)));
+    EXPECT_TRUE(isBlack(held.pixel(18, 2)));  // the face's own outline, moved in by two
+    EXPECT_TRUE(isWhite(held.pixel(18, 4)));
+    EXPECT_EQ(held.pixel(18, 36), qRgb(255, 255, 255));
+    EXPECT_EQ(held.pixel(18, 35), qRgb(192, 192, 192));
+    // The pip is as wide as on a free die: the face is moved, not scaled.
+    auto pipWidth = [](const QImage& image, int row) {
+        int n = 0;
+        for (int x = 5; x < 32; ++x) n += isBlack(image.pixel(x, row));
+        return n;
+    };
+    EXPECT_EQ(pipWidth(held, 20), pipWidth(free, 18));
+    EXPECT_GT(pipWidth(free, 18), 2);
+    EXPECT_TRUE(isBlack(held.pixel(20, 20)));
 }
 
 TEST(RollFacePicture, tealFaceWithDarkPipsStretchedToItsBox) {

@@ -139,20 +139,40 @@ void PictureWidget::setBorder(int border) {
     update();
 }
 
+namespace {
+
+// Two pixels of bevel: shadow and dark on the top and left, light and face on the bottom and
+// right, as a sunken frame is drawn on the desktop.
+void paintSunkenFrame(QPainter& painter, const QRectF& box) {
+    const qreal l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
+    painter.fillRect(QRectF(l, t, box.width(), 1), QColor(128, 128, 128));
+    painter.fillRect(QRectF(l, t, 1, box.height()), QColor(128, 128, 128));
+    painter.fillRect(QRectF(l + 1, t + 1, box.width() - 2, 1), QColor(0, 0, 0));
+    painter.fillRect(QRectF(l + 1, t + 1, 1, box.height() - 2), QColor(0, 0, 0));
+    painter.fillRect(QRectF(l, b - 1, box.width(), 1), QColor(255, 255, 255));
+    painter.fillRect(QRectF(r - 1, t, 1, box.height()), QColor(255, 255, 255));
+    painter.fillRect(QRectF(l + 1, b - 2, box.width() - 2, 1), QColor(192, 192, 192));
+    painter.fillRect(QRectF(r - 2, t + 1, 1, box.height() - 2), QColor(192, 192, 192));
+}
+
+}  // namespace
+
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     switch (m_kind) {
         case PictureKind::DieFace: {
-            QRectF face(0, 0, std::min(kDieFacePixels, width()),
-                        std::min(kDieFacePixels, height()));
+            QRectF face(0, 0, kDieFacePixels, kDieFacePixels);
             if (m_border == 1) {
-                // A held die: a dark two-pixel frame, then a pixel of the board, then the face, so
-                // the frame stands apart from the face's own outline.
-                painter.fillRect(face, QColor(0, 0, 64));
-                painter.fillRect(face.adjusted(2, 2, -2, -2), palette().color(QPalette::Window));
-                face.adjust(3, 3, -3, -3);
+                // A held die sits in a sunken single-line frame: the face keeps its size and
+                // moves in by the frame's width, its far edges under the frame, like a die
+                // pressed into the board.
+                const QRectF box(0, 0, width(), height());
+                paintSunkenFrame(painter, box);
+                painter.setClipRect(box.adjusted(2, 2, -2, -2));
+                face.translate(2, 2);
             }
             paintDieFace(painter, face, m_pips);
+            painter.setClipping(false);
             if (hasFocus()) {
                 QPen pen(QColor(0, 0, 192), 1, Qt::DashLine);
                 painter.setPen(pen);

@@ -197,6 +197,9 @@ AppIdentity QtToolkit::identity() const {
 void QtToolkit::installFontSubstitutions() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    // The windows' own default face serves everything else too (message boxes, a text box's
+    // first layout), so the game loads one face where it would otherwise load two.
+    QApplication::setFont(layoutFont(FontSpec{}));
 }
 
 }  // namespace korvex
