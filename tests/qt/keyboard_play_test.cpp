@@ -55,6 +55,13 @@ class KeyboardPlay : public ::testing::Test {
     Form1 board{toolkit, random, hiScores};
 };
 
+// New Game comes first in the focus order but lies under START: the first key goes to START.
+TEST_F(KeyboardPlay, boardOpensWithTheFocusOnStart) {
+    EXPECT_EQ(focusedName(), "CB_Start");
+    pressKey(focused(), Qt::Key_Space, " ");
+    EXPECT_EQ(board.model().text("RollCount"), "1");
+}
+
 TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
     ASSERT_TRUE(tabTo("CB_Start"));
     pressKey(focused(), Qt::Key_Space, " ");

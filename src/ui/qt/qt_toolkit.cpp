@@ -63,12 +63,28 @@ void QtToolkit::queueActivate(Form& form) {
     });
 }
 
+namespace {
+
+// Whether a later sibling, lying above it, hides the whole of the widget (New Game under START).
+bool isCovered(const QWidget* widget) {
+    const QObjectList& siblings = widget->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size();
+         ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above && !above->isHidden() && above->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void QtToolkit::showWindow(Window& window) {
     // A window opens with the focus where its load step put it, else on the first element in
-    // tab order that can take it.
+    // tab order that can take it and that the player can see.
     if (!window.top->focusWidget()) {
         for (QWidget* widget : window.tabOrder) {
-            if (widget && !widget->isHidden() && widget->isEnabled()) {
+            if (widget && !widget->isHidden() && widget->isEnabled() && !isCovered(widget)) {
                 widget->setFocus(Qt::TabFocusReason);
                 break;
             }
