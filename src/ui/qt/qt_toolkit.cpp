@@ -16,19 +16,16 @@ QtToolkit::QtToolkit() = default;
 QtToolkit::~QtToolkit() {
     // The forms may already be gone: silence every frame before any of them goes, so that no
     // activation moving between our windows calls into a form.
-    for (Window* window : std::as_const(m_windows))
-        if (window->top) *window->hooks = WindowHooks{};
-    for (Window* window : std::as_const(m_windows)) {
-        delete window->top.data();
-        delete window;
-    }
+    for (const auto& entry : m_windows)
+        if (entry.second->top) *entry.second->hooks = WindowHooks{};
+    // Top-level windows have no Qt parent to own them: the toolkit does.
+    for (const auto& entry : m_windows) delete entry.second->top.data();
 }
 
 void QtToolkit::open(Form& form, Form* owner) {
     form.model().reset();
-    auto* window = new Window;
+    Window* window = m_windows.emplace(&form, std::make_unique<Window>()).first->second.get();
     window->form = &form;
-    m_windows.insert(&form, window);
     build(*window, owner);
     Form* f = &form;
     window->hooks->closeRequested = [this, f] {
@@ -133,9 +130,10 @@ void QtToolkit::showModeless(Form& form) {
 }
 
 void QtToolkit::close(Form& form) {
-    Window* window = windowFor(&form);
-    if (!window) return;
-    m_windows.remove(&form);
+    const auto it = m_windows.find(&form);
+    if (it == m_windows.end()) return;
+    const std::unique_ptr<Window> window = std::move(it->second);
+    m_windows.erase(it);
     form.unload();
     form.model().setObserver({});
     if (window->top) *window->hooks = WindowHooks{};
@@ -144,11 +142,10 @@ void QtToolkit::close(Form& form) {
         top->close();  // a real close, so the program ends when its last window has gone
         top->deleteLater();
     }
-    delete window;
 }
 
 bool QtToolkit::isOpen(const Form& form) const {
-    return m_windows.contains(&form);
+    return m_windows.count(&form) != 0;
 }
 
 QWidget* QtToolkit::windowOf(const Form& form) const {

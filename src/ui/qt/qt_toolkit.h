@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
+#include <unordered_map>
 
 #include "ui/form.h"
 #include "ui/toolkit.h"
@@ -53,9 +55,12 @@ class QtToolkit : public Toolkit {
     void activateOnce(Window& window);
     void queueActivate(Form& form);
     void showWindow(Window& window);
-    Window* windowFor(const Form* form) const { return m_windows.value(form, nullptr); }
+    Window* windowFor(const Form* form) const {
+        const auto it = m_windows.find(form);
+        return it == m_windows.end() ? nullptr : it->second.get();
+    }
 
-    QHash<const Form*, Window*> m_windows;
+    std::unordered_map<const Form*, std::unique_ptr<Window>> m_windows;
     // Context of queued calls into the toolkit: they die with it, not with a window that is
     // still waiting for its deferred deletion.
     QObject m_lifetime;
