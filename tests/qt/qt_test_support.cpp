@@ -6,9 +6,9 @@ namespace korvex::qttest {
 
 RecordingForm::RecordingForm(FormLayout layout, Toolkit& toolkit)
     : Form(std::move(layout), toolkit) {
-    for (const ElementSpec& spec : this->layout().elements) {
-        if (spec.kind == ElementKind::Field || spec.kind == ElementKind::Line) continue;
-        const QString name = spec.name;
+    for (const ElementSpec& item : this->layout().elements) {
+        if (item.kind == ElementKind::Field || item.kind == ElementKind::Line) continue;
+        const QString name = item.name;
         onClick(name, [this, name] { log << QStringLiteral("click:") + name; });
         onKeyPress(name, [this, name](char16_t code) {
             log << QStringLiteral("key:%1:%2").arg(name).arg(int(code));

@@ -46,11 +46,11 @@ QString presentFamily(const QString& family) {
     return family;
 }
 
-QFont layoutFont(const FontSpec& spec) {
-    QFont font(presentFamily(spec.family));
-    font.setPixelSize(int(std::lround(spec.points * 4.0 / 3.0)));
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+QFont layoutFont(const FontSpec& item) {
+    QFont font(presentFamily(item.family));
+    font.setPixelSize(int(std::lround(item.points * 4.0 / 3.0)));
+    font.setBold(item.bold);
+    font.setUnderline(item.underline);
     return font;
 }
 

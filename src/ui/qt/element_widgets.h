@@ -138,7 +138,7 @@ class FormDialog : public QDialog {
 int twipsToPixels(int twips);
 // A font from the layout, at a pixel size (points × 4/3), so the layout does not depend on the
 // screen's dots per inch.
-QFont layoutFont(const FontSpec& spec);
+QFont layoutFont(const FontSpec& item);
 // A caption in the "&&" convention with line breaks where it is too wide for `width` pixels.
 QString wrappedCaption(const QString& caption, const QFontMetrics& metrics, int width);
 // The caption as read aloud: "&&" is one "&", a single "&" only marks the access key.

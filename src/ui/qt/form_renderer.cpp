@@ -35,9 +35,9 @@ std::optional<QColor> resolve(const Colour& colour) {
     return std::nullopt;
 }
 
-QRect pixelRect(const ElementSpec& spec) {
-    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
-            twipsToPixels(spec.height)};
+QRect pixelRect(const ElementSpec& item) {
+    return {twipsToPixels(item.left), twipsToPixels(item.top), twipsToPixels(item.width),
+            twipsToPixels(item.height)};
 }
 
 Qt::Alignment horizontal(Align align) {
@@ -55,13 +55,13 @@ Qt::Alignment horizontal(Align align) {
 // Colours and fonts are set on an element only where they differ from what it inherits from
 // its window, which already has the layout's background and default font: most elements use
 // those, and a palette or font of their own costs each of them a resolve and a relayout.
-void setColours(QWidget* widget, const ElementSpec& spec, QPalette::ColorRole foreRole,
+void setColours(QWidget* widget, const ElementSpec& item, QPalette::ColorRole foreRole,
                 QPalette::ColorRole backRole) {
     QPalette palette = widget->palette();
-    if (auto fore = resolve(spec.fore)) palette.setColor(foreRole, *fore);
-    const auto back = resolve(spec.back);
+    if (auto fore = resolve(item.fore)) palette.setColor(foreRole, *fore);
+    const auto back = resolve(item.back);
     if (back) palette.setColor(backRole, *back);
-    if (spec.back.role == Colour::Role::Transparent) palette.setColor(backRole, Qt::transparent);
+    if (item.back.role == Colour::Role::Transparent) palette.setColor(backRole, Qt::transparent);
     if (palette != widget->palette()) widget->setPalette(palette);
     // Labels paint a background only when they have one of their own.
     if (backRole == QPalette::Window) widget->setAutoFillBackground(back.has_value());
@@ -71,15 +71,15 @@ void setFontIfOwn(QWidget* widget, const QFont& font) {
     if (font != widget->font()) widget->setFont(font);
 }
 
-QWidget* makeButton(const ElementSpec& spec, const QString& text, QWidget* parent) {
+QWidget* makeButton(const ElementSpec& item, const QString& text, QWidget* parent) {
     auto* button = new ElementButton(parent);
-    setFontIfOwn(button, layoutFont(spec.font));
-    button->setGeometry(pixelRect(spec));
+    setFontIfOwn(button, layoutFont(item.font));
+    button->setGeometry(pixelRect(item));
     // Enter and Space press a focused button, as on any desktop dialog.
     button->setAutoDefault(true);
-    if (spec.role == ButtonRole::Default || spec.role == ButtonRole::DefaultAndCancel)
+    if (item.role == ButtonRole::Default || item.role == ButtonRole::DefaultAndCancel)
         button->setDefault(true);
-    if (spec.role == ButtonRole::Cancel || spec.role == ButtonRole::DefaultAndCancel)
+    if (item.role == ButtonRole::Cancel || item.role == ButtonRole::DefaultAndCancel)
         if (auto* dialog = dynamic_cast<FormDialog*>(parent)) dialog->cancelButton = button;
     button->setCaption(text);
     return button;
@@ -92,11 +92,11 @@ QRect clientRect(const FormLayout& layout) {
 }
 
 // `room` is the window's client area as the layout gives it, whatever size the window has now.
-void fitLabel(QLabel* label, const ElementSpec& spec, const QRect& room) {
-    QRect box = pixelRect(spec);
+void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
+    QRect box = pixelRect(item);
     if (!label->wordWrap()) {
         // Back at the layout's size first: a new text may fit where the last one did not.
-        QFont font = layoutFont(spec.font);
+        QFont font = layoutFont(item.font);
         font.setBold(label->font().bold());
         setFontIfOwn(label, font);
         auto measure = [label] {
@@ -111,9 +111,9 @@ void fitLabel(QLabel* label, const ElementSpec& spec, const QRect& room) {
         }
         const int extra = need - box.width();
         if (extra > 0) {
-            if (spec.align == Align::Right)
+            if (item.align == Align::Right)
                 box.setLeft(std::max(room.left(), box.left() - extra));
-            else if (spec.align == Align::Center)
+            else if (item.align == Align::Center)
                 box.adjust(-extra / 2, 0, extra - extra / 2, 0);
             else
                 box.setWidth(need);
@@ -122,39 +122,39 @@ void fitLabel(QLabel* label, const ElementSpec& spec, const QRect& room) {
     label->setGeometry(box);
 }
 
-QWidget* makeLabel(const ElementSpec& spec, const QString& text, QWidget* parent,
+QWidget* makeLabel(const ElementSpec& item, const QString& text, QWidget* parent,
                    const QRect& room) {
     auto* label = new ElementLabel(parent);
-    setFontIfOwn(label, layoutFont(spec.font));
-    label->setGeometry(pixelRect(spec));
+    setFontIfOwn(label, layoutFont(item.font));
+    label->setGeometry(pixelRect(item));
     // Shown as given: initials typed by the player may hold "&" or "<".
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
+    label->setAlignment(horizontal(item.align) | Qt::AlignTop);
     // A label tall enough for several lines wraps its text; a one-line caption stays on one line.
     label->setWordWrap(label->height() >= 2 * label->fontMetrics().lineSpacing());
     label->setFocusPolicy(Qt::NoFocus);
-    setColours(label, spec, QPalette::WindowText, QPalette::Window);
+    setColours(label, item, QPalette::WindowText, QPalette::Window);
     label->setText(text);
-    fitLabel(label, spec, room);
+    fitLabel(label, item, room);
     return label;
 }
 
-QWidget* makeTextBox(const ElementSpec& spec, const QString& text, QWidget* parent) {
+QWidget* makeTextBox(const ElementSpec& item, const QString& text, QWidget* parent) {
     auto* box = new ElementTextBox(parent);
-    setFontIfOwn(box, layoutFont(spec.font));
-    box->setGeometry(pixelRect(spec));
-    box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
-    if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
-    box->setReadOnly(spec.readOnly);
-    setColours(box, spec, QPalette::Text, QPalette::Base);
+    setFontIfOwn(box, layoutFont(item.font));
+    box->setGeometry(pixelRect(item));
+    box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
+    if (item.maxLength > 0) box->setMaxLength(item.maxLength);
+    box->setReadOnly(item.readOnly);
+    setColours(box, item, QPalette::Text, QPalette::Base);
     box->setText(text);
     return box;
 }
 
-QWidget* makeLine(const ElementSpec& spec, QWidget* parent) {
-    const QPoint from(twipsToPixels(spec.left), twipsToPixels(spec.top));
-    const QPoint to(twipsToPixels(spec.width), twipsToPixels(spec.height));
-    return new LineWidget(from, to, spec.lineWidth, resolve(spec.fore).value_or(Qt::black), parent);
+QWidget* makeLine(const ElementSpec& item, QWidget* parent) {
+    const QPoint from(twipsToPixels(item.left), twipsToPixels(item.top));
+    const QPoint to(twipsToPixels(item.width), twipsToPixels(item.height));
+    return new LineWidget(from, to, item.lineWidth, resolve(item.fore).value_or(Qt::black), parent);
 }
 
 // The position in a die picture's name "Die<face>_<position>", or "" for any other name. Read
@@ -190,15 +190,15 @@ int rowLabelOf(const FormLayout& layout, const ElementSpec& box) {
 
 QString QtToolkit::accessibleNameOf(const Form& form, int element) {
     const FormLayout& layout = form.layout();
-    const ElementSpec& spec = layout.elements.at(std::size_t(element));
+    const ElementSpec& item = layout.elements.at(std::size_t(element));
     const FormModel::ElementState& state = form.model().state(element);
-    switch (spec.kind) {
+    switch (item.kind) {
         case ElementKind::Button:
             return plainCaption(state.text);
         case ElementKind::Label:
             return state.text;
         case ElementKind::TextBox: {
-            const int label = rowLabelOf(layout, spec);
+            const int label = rowLabelOf(layout, item);
             if (label < 0) return {};
             QString caption = form.model().state(label).text.trimmed();
             if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
@@ -206,16 +206,16 @@ QString QtToolkit::accessibleNameOf(const Form& form, int element) {
                    (state.text.isEmpty() ? QStringLiteral("open") : state.text);
         }
         case ElementKind::Picture:
-            if (spec.picture == PictureKind::DieFace) {
-                const QString position = diePosition(spec.name);
+            if (item.picture == PictureKind::DieFace) {
+                const QString position = diePosition(item.name);
                 QString name = position.isEmpty()
-                                   ? QStringLiteral("Die: %1").arg(spec.pips)
-                                   : QStringLiteral("Die %1: %2").arg(position).arg(spec.pips);
+                                   ? QStringLiteral("Die: %1").arg(item.pips)
+                                   : QStringLiteral("Die %1: %2").arg(position).arg(item.pips);
                 return state.border == 1 ? name + QStringLiteral(", held") : name;
             }
-            if (spec.picture == PictureKind::RollFace)
-                return QStringLiteral("Roll %1").arg(spec.pips);
-            if (spec.picture == PictureKind::AppIcon)
+            if (item.picture == PictureKind::RollFace)
+                return QStringLiteral("Roll %1").arg(item.pips);
+            if (item.picture == PictureKind::AppIcon)
                 return QString::fromLatin1(version::kTitle) + QStringLiteral(" icon");
             return {};
         case ElementKind::Line:
@@ -261,8 +261,8 @@ void QtToolkit::build(Window& window, Form* owner) {
 
 QWidget* QtToolkit::ensureWidget(Window& window, int index) {
     QWidget* widget = window.widgets.at(std::size_t(index));
-    const ElementSpec& spec = window.form->layout().elements[std::size_t(index)];
-    if (widget || spec.kind == ElementKind::Field || !window.top) return widget;
+    const ElementSpec& item = window.form->layout().elements[std::size_t(index)];
+    if (widget || item.kind == ElementKind::Field || !window.top) return widget;
     widget = buildElement(window, index, window.top);
     window.widgets[std::size_t(index)] = widget;
     // Into the stacking order where it would have been had it been built with the window: just
@@ -273,41 +273,41 @@ QWidget* QtToolkit::ensureWidget(Window& window, int index) {
             break;
         }
     }
-    if (spec.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder(window);
+    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder(window);
     return widget;
 }
 
 QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
-    const ElementSpec& spec = window.form->layout().elements[std::size_t(index)];
+    const ElementSpec& item = window.form->layout().elements[std::size_t(index)];
     const FormModel::ElementState& state = window.form->model().state(index);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (item.kind) {
         case ElementKind::Button:
-            widget = makeButton(spec, state.text, parent);
+            widget = makeButton(item, state.text, parent);
             break;
         case ElementKind::Label:
-            widget = makeLabel(spec, state.text, parent, clientRect(window.form->layout()));
+            widget = makeLabel(item, state.text, parent, clientRect(window.form->layout()));
             break;
         case ElementKind::TextBox:
-            widget = makeTextBox(spec, state.text, parent);
+            widget = makeTextBox(item, state.text, parent);
             break;
         case ElementKind::Picture: {
-            auto* picture = new PictureWidget(spec.picture, spec.pips, parent);
-            picture->setGeometry(pixelRect(spec));
+            auto* picture = new PictureWidget(item.picture, item.pips, parent);
+            picture->setGeometry(pixelRect(item));
             picture->setBorder(state.border);
             widget = picture;
             break;
         }
         case ElementKind::Line:
-            widget = makeLine(spec, parent);
+            widget = makeLine(item, parent);
             break;
         case ElementKind::Field:
             return nullptr;  // hidden state: nothing on screen
     }
-    widget->setObjectName(spec.name);
-    if (spec.kind != ElementKind::Label && spec.kind != ElementKind::Line)
-        widget->setFocusPolicy(spec.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
-    if (state.bold != spec.font.bold) {
+    widget->setObjectName(item.name);
+    if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
+        widget->setFocusPolicy(item.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
+    if (state.bold != item.font.bold) {
         QFont font = widget->font();
         font.setBold(state.bold);
         widget->setFont(font);
