@@ -11,25 +11,11 @@ const FontSpec kBold{QStringLiteral("MS Sans Serif"), 8.25, true};
 
 ElementSpec label(const char* name, const QString& caption, int l, int t, int w, int h, Colour fore,
                   Colour back, const FontSpec& font = kPlain, Align align = Align::Left) {
-    ElementSpec e;
-    e.name = QString::fromLatin1(name);
-    e.kind = ElementKind::Label;
-    e.caption = caption;
-    e.left = l, e.top = t, e.width = w, e.height = h;
+    ElementSpec e = makeElement(ElementKind::Label, QString::fromLatin1(name), l, t, w, h, caption);
     e.fore = fore;
     e.back = back;
     e.font = font;
     e.align = align;
-    return e;
-}
-
-ElementSpec line(const char* name, int x1, int y1, int x2, int y2, Colour colour, int width) {
-    ElementSpec e;
-    e.name = QString::fromLatin1(name);
-    e.kind = ElementKind::Line;
-    e.left = x1, e.top = y1, e.width = x2, e.height = y2;
-    e.fore = colour;
-    e.lineWidth = width;
     return e;
 }
 
@@ -47,8 +33,8 @@ void addHead(std::vector<ElementSpec>& out) {
         label("Label1", QStringLiteral("June 17, 2005"), 1080, 1440, 3885, 225, kWhite, kDarkBlue));
     // The credit line ends without a contact address.
     out.push_back(label("Label31", QStringLiteral(" "), 1080, 1920, 4095, 615, kLight, kClear));
-    out.push_back(line("Line1(0)", 120, 2640, 5669, 2640, kWhite, 2));
-    out.push_back(line("Line1(1)", 90, 2685, 5654, 2685, kGrey, 1));
+    out.push_back(makeLine("Line1(0)", 120, 2640, 5669, 2640, kWhite, 2));
+    out.push_back(makeLine("Line1(1)", 90, 2685, 5654, 2685, kGrey, 1));
 }
 
 struct HelpRow {

@@ -31,11 +31,8 @@ const FontSpec kLinkFont{QStringLiteral("MS Sans Serif"), 8.25, false, true};
 
 ElementSpec button(const char* name, const char* caption, int l, int t, int w, int h, FontSpec font,
                    int tab) {
-    ElementSpec e;
-    e.name = QString::fromLatin1(name);
-    e.kind = ElementKind::Button;
-    e.left = l, e.top = t, e.width = w, e.height = h;
-    e.caption = QString::fromLatin1(caption);
+    ElementSpec e = makeElement(ElementKind::Button, QString::fromLatin1(name), l, t, w, h,
+                                QString::fromLatin1(caption));
     e.font = std::move(font);
     e.tab = tab;
     return e;
@@ -43,11 +40,7 @@ ElementSpec button(const char* name, const char* caption, int l, int t, int w, i
 
 ElementSpec label(const QString& name, const QString& caption, int l, int t, int w, int h,
                   Align align, Colour back, FontSpec font = kDefaultFont) {
-    ElementSpec e;
-    e.name = name;
-    e.kind = ElementKind::Label;
-    e.left = l, e.top = t, e.width = w, e.height = h;
-    e.caption = caption;
+    ElementSpec e = makeElement(ElementKind::Label, name, l, t, w, h, caption);
     e.align = align;
     e.back = back;
     e.fore = kBlack;
@@ -57,10 +50,7 @@ ElementSpec label(const QString& name, const QString& caption, int l, int t, int
 
 // A visible score box: clickable, shows numbers, takes no typed text.
 ElementSpec scoreBox(const QString& name, int l, int t, int tab) {
-    ElementSpec e;
-    e.name = name;
-    e.kind = ElementKind::TextBox;
-    e.left = l, e.top = t, e.width = 495, e.height = 285;
+    ElementSpec e = makeElement(ElementKind::TextBox, name, l, t, 495, 285);
     e.align = Align::Center;
     e.readOnly = true;
     e.tab = tab;
@@ -68,34 +58,23 @@ ElementSpec scoreBox(const QString& name, int l, int t, int tab) {
 }
 
 ElementSpec field(const QString& name, const QString& text = QString()) {
-    ElementSpec e;
-    e.name = name;
-    e.kind = ElementKind::Field;
-    e.caption = text;
+    ElementSpec e = makeElement(ElementKind::Field, name, 0, 0, 0, 0, text);
     e.visible = false;
     return e;
 }
 
 ElementSpec line(const char* name, int x1, int y1, int x2, int y2, Colour colour, int width,
                  bool visible = true) {
-    ElementSpec e;
-    e.name = QString::fromLatin1(name);
-    e.kind = ElementKind::Line;
-    e.left = x1, e.top = y1, e.width = x2, e.height = y2;
-    e.fore = colour;
-    e.lineWidth = width;
+    ElementSpec e = makeLine(QString::fromLatin1(name), x1, y1, x2, y2, colour, width);
     e.visible = visible;
     return e;
 }
 
 ElementSpec picture(const QString& name, PictureKind kind, int pips, int l, int t, int w, int h,
                     bool visible) {
-    ElementSpec e;
-    e.name = name;
-    e.kind = ElementKind::Picture;
+    ElementSpec e = makeElement(ElementKind::Picture, name, l, t, w, h);
     e.picture = kind;
     e.pips = pips;
-    e.left = l, e.top = t, e.width = w, e.height = h;
     e.visible = visible;
     return e;
 }

@@ -8,11 +8,8 @@ const QString kTxtName = QStringLiteral("txtName");
 
 ElementSpec element(const char* name, ElementKind kind, const char* caption, int l, int t, int w,
                     int h, int tab) {
-    ElementSpec e;
-    e.name = QString::fromLatin1(name);
-    e.kind = kind;
-    e.caption = QString::fromLatin1(caption);
-    e.left = l, e.top = t, e.width = w, e.height = h;
+    ElementSpec e =
+        makeElement(kind, QString::fromLatin1(name), l, t, w, h, QString::fromLatin1(caption));
     e.tab = tab;
     return e;
 }

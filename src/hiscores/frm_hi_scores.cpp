@@ -20,11 +20,8 @@ const Colour kLight = Colour::of(Colour::Role::MenuBackground);
 
 ElementSpec rowLabel(const QString& name, const QString& caption, int left, int row, int width,
                      int height, const FontSpec& font, Colour back, int tab) {
-    ElementSpec e;
-    e.name = name;
-    e.kind = ElementKind::Label;
-    e.left = left, e.top = 120 + 360 * row, e.width = width, e.height = height;
-    e.caption = caption;
+    ElementSpec e =
+        makeElement(ElementKind::Label, name, left, 120 + 360 * row, width, height, caption);
     e.font = font;
     e.align = Align::Center;
     e.fore = kLight;
@@ -35,11 +32,8 @@ ElementSpec rowLabel(const QString& name, const QString& caption, int left, int 
 
 ElementSpec button(const char* name, const char* caption, int l, int t, int w, int h, int tab,
                    ButtonRole role) {
-    ElementSpec e;
-    e.name = QString::fromLatin1(name);
-    e.kind = ElementKind::Button;
-    e.left = l, e.top = t, e.width = w, e.height = h;
-    e.caption = QString::fromLatin1(caption);
+    ElementSpec e = makeElement(ElementKind::Button, QString::fromLatin1(name), l, t, w, h,
+                                QString::fromLatin1(caption));
     e.tab = tab;
     e.role = role;
     return e;
