@@ -1,32 +1,13 @@
-// Korvex: application identity, fonts, the board, and the event loop.
+// Korvex: the application, the game, and the event loop.
 
 #include <QApplication>
 
-#include "board/form1.h"
-#include "board/random_source.h"
-#include "hiscores/mod_hi_scores.h"
-#include "hiscores/qsettings_store.h"
-#include "korvex_version.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/game_application.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvex"));
-    QApplication::setOrganizationName(QStringLiteral("Korvex"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(korvex::version::kMajor)
-                                            .arg(korvex::version::kMinor)
-                                            .arg(korvex::version::kRevision));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Korvex"));
-    QApplication::setWindowIcon(korvex::appIcon());
-    korvex::QtToolkit::installFontSubstitutions();
-
-    korvex::QtToolkit toolkit;
-    korvex::ClockSeededRandom random;
-    korvex::QSettingsStore store;
-    korvex::ModHiScores hiScores(store, toolkit);
-    korvex::Form1 board(toolkit, random, hiScores);
-    toolkit.showModeless(board);
+    korvex::setUpApplication();
+    korvex::GameApplication game;
+    game.show();
     return app.exec();
 }
