@@ -8,7 +8,7 @@
 #include "hiscores/frm_get_name.h"
 #include "hiscores/frm_hi_scores.h"
 #include "hiscores/memory_store.h"
-#include "hiscores/print_qstring.h"
+#include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
 namespace korvex {

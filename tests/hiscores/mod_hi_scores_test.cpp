@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hiscores/memory_store.h"
-#include "hiscores/print_qstring.h"
+#include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
 namespace korvex {

@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "hiscores/mod_hi_scores.h"
-#include "hiscores/print_qstring.h"
+#include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
 namespace korvex {

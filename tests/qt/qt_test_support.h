@@ -10,12 +10,10 @@
 #include <functional>
 #include <ostream>
 
+#include "support/qstring_printer.h"
 #include "ui/form.h"
 
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+// Readable failure messages for lists of texts.
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
 }
