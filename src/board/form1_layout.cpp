@@ -148,15 +148,20 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     out.push_back(line("LineBottom", 4560, 7320, 6000, 7320, kRed, 3));
     out.push_back(line("LineLeft", 4560, 6720, 4560, 7320, kRed, 3));
     out.push_back(line("LineRight", 6000, 6720, 6000, 7320, kRed, 3));
-    out.push_back(label("Label20", "Help/", 9720, 7440, 495, 255, Align::Center,
-                        Colour::of(Colour::Role::Transparent), kLinkFont));
+    ElementSpec help = label("Label20", "Help/", 9720, 7440, 495, 255, Align::Center,
+                             Colour::of(Colour::Role::Transparent), kLinkFont);
+    help.shortcut = QStringLiteral("F1");
+    out.push_back(help);
     out.push_back(label("Label19", "About", 9720, 7680, 495, 255, Align::Center, kTeal, kLinkFont));
 }
 
 // The coach: a "Hint" link beside Help/ and About, a panel in the teal area right of the score
 // card, and a mark under each die it would keep. All hidden until the coach is switched on.
 void addCoach(std::vector<ElementSpec>& out) {
-    out.push_back(label("lblHint", "Hint", 9120, 7560, 495, 255, Align::Center, kTeal, kLinkFont));
+    ElementSpec hint =
+        label("lblHint", "Hint", 9120, 7560, 495, 255, Align::Center, kTeal, kLinkFont);
+    hint.shortcut = QStringLiteral("Ctrl+H");
+    out.push_back(hint);
     const int top[] = {1440, 1800, 2520, 3120, 3720};
     const int height[] = {255, 615, 495, 495, 495};
     for (int i = 0; i < 5; ++i) {

@@ -80,6 +80,9 @@ struct ElementSpec {
     int maxLength = 0;      // TextBox: 0 = no limit
     bool readOnly = false;  // TextBox: clickable but takes no typed text
     ButtonRole role = ButtonRole::Normal;
+    // A key that clicks the element from anywhere in its window ("F1"): how a player without
+    // a mouse reaches elements that take no focus, such as link labels.
+    QString shortcut;
 };
 
 enum class FrameStyle { Sizable, FixedDialog };

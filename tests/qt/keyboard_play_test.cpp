@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
+#include "about/frm_about.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
 #include "board/random_source.h"
@@ -60,6 +63,20 @@ TEST_F(KeyboardPlay, boardOpensWithTheFocusOnStart) {
     EXPECT_EQ(focusedName(), "CB_Start");
     pressKey(focused(), Qt::Key_Space, " ");
     EXPECT_EQ(board.model().text("RollCount"), "1");
+}
+
+// The links take no focus; their keys reach them from anywhere on the board.
+TEST_F(KeyboardPlay, helpAndTheCoachHaveTheirKeys) {
+    QTest::keyClick(focused(), Qt::Key_F1);
+    ASSERT_NE(board.about(), nullptr);
+    EXPECT_TRUE(toolkit.isOpen(*board.about()));
+    toolkit.close(*board.about());
+    window()->activateWindow();
+    settle();
+    QTest::keyClick(focused(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(board.model().visible("lblCoachTitle"));
+    QTest::keyClick(focused(), Qt::Key_H);  // without Ctrl it is an ordinary key
+    EXPECT_TRUE(board.model().visible("lblCoachTitle"));
 }
 
 TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <optional>
 
@@ -256,7 +257,21 @@ void QtToolkit::build(Window& window, Form* owner) {
         if (window.form->model().state(i).visible)
             window.widgets[std::size_t(i)] = buildElement(window, i, top);
     chainTabOrder(window);
+    addShortcuts(window);
     place(window, owner);
+}
+
+void QtToolkit::addShortcuts(Window& window) {
+    Form* form = window.form;
+    for (const ElementSpec& item : form->layout().elements) {
+        if (item.shortcut.isEmpty()) continue;
+        auto* shortcut = new QShortcut(QKeySequence(item.shortcut), window.top);
+        QObject::connect(shortcut, &QShortcut::activated, window.top, [this, form, item] {
+            const FormModel& model = form->model();
+            if (isOpen(*form) && model.visible(item.name) && model.enabled(item.name))
+                form->click(item.name);
+        });
+    }
 }
 
 QWidget* QtToolkit::ensureWidget(Window& window, int index) {

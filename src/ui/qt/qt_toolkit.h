@@ -51,6 +51,7 @@ class QtToolkit : public Toolkit {
     static void wireElement(Window& window, int index, QWidget* widget);
     void mirror(Window& window, int index, FormModel::Change change);
     static void chainTabOrder(Window& window);
+    void addShortcuts(Window& window);
     void place(Window& window, Form* owner);
     void activateOnce(Window& window);
     void queueActivate(Form& form);
