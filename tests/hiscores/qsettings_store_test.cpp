@@ -180,7 +180,7 @@ TEST_F(SettingsFileTest, damagedFilesNeverCrashAndReportBadKeysOnce) {
         const char* named;  // what the one message must name; empty: no message
     };
     const Case cases[] = {
-        {QByteArray("\x00\xff\xfe\x01garbage\n[[[\n=\n", 20), "damaged"},
+        {QByteArray("\x00\xff\xfe\x01garbage\n[[[\n=\n", 18), "damaged"},
         {"[HiScores]\n0=@Variant(\\0\\0\\0\\x7f\\0\\0)\n1=AB,12\n2=\n"
          "4=AB 99999999999999999999999\n5=ok 5\n6=@Invalid()\n7=@ByteArray(AB 7)\n"
          "9=\"unterminated\n",
