@@ -1,5 +1,7 @@
 #include "about/frm_about.h"
 
+#include <QCoreApplication>
+
 namespace korvex {
 
 namespace {
@@ -30,7 +32,9 @@ void addHead(std::vector<ElementSpec>& out) {
     out.push_back(label("lblVersion", QString(), 1050, 480, 3885, 225, kWhite, kDarkBlue));
     out.push_back(label("lblDescription", QString(), 1050, 885, 3885, 450, kWhite, kDarkBlue));
     out.push_back(
-        label("Label1", QStringLiteral("June 17, 2005"), 1080, 1440, 3885, 225, kWhite, kDarkBlue));
+        //: The date of the release, written as dates are in your language.
+        label("Label1", QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "June 17, 2005")), 1080, 1440,
+              3885, 225, kWhite, kDarkBlue));
     // The credit line ends without a contact address.
     out.push_back(label("Label31", QStringLiteral(" "), 1080, 1920, 4095, 615, kLight, kClear));
     out.push_back(makeLine("Line1(0)", 120, 2640, 5669, 2640, kWhite, 2));
@@ -46,24 +50,40 @@ struct HelpRow {
 };
 
 constexpr HelpRow kLeftColumn[] = {
-    {"Label2", "Ones", "Label17", "Adds all dice showing one pip", 2415},
-    {"Label3", "Twos", "Label18", "Adds all dice showing two pips", 2415},
-    {"Label4", "Threes", "Label19", "Adds all dice showing three pips", 2415},
-    {"Label5", "Fours", "Label20", "Adds all dice showing four pips", 2415},
-    {"Label6", "Fives", "Label25", "Adds all dice showing five pips", 2415},
-    {"Label7", "Sixes", "Label26", "Adds all dice showing six pips", 2415},
-    {"Label8", "Bonus", "Label29",
-     "35 pts. are automatically added when the left column totals 63+", 2415},
+    {"Label2", QT_TRANSLATE_NOOP("frmAbout", "Ones"), "Label17",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice showing one pip"), 2415},
+    {"Label3", QT_TRANSLATE_NOOP("frmAbout", "Twos"), "Label18",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice showing two pips"), 2415},
+    {"Label4", QT_TRANSLATE_NOOP("frmAbout", "Threes"), "Label19",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice showing three pips"), 2415},
+    {"Label5", QT_TRANSLATE_NOOP("frmAbout", "Fours"), "Label20",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice showing four pips"), 2415},
+    {"Label6", QT_TRANSLATE_NOOP("frmAbout", "Fives"), "Label25",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice showing five pips"), 2415},
+    {"Label7", QT_TRANSLATE_NOOP("frmAbout", "Sixes"), "Label26",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice showing six pips"), 2415},
+    {"Label8", QT_TRANSLATE_NOOP("frmAbout", "Bonus"), "Label29",
+     QT_TRANSLATE_NOOP("frmAbout",
+                       "35 pts. are automatically added when the left column totals 63+"),
+     2415},
 };
 
 constexpr HelpRow kRightColumn[] = {
-    {"Label9", "Three of a Kind", "Label21", "Adds all dice if three are the same", 2415},
-    {"Label10", "Four of a Kind", "Label22", "Adds all dice if four are the same", 2415},
-    {"Label11", "Full House", "Label23", "25 pts.", 2175},
-    {"Label12", "Small Straight", "Label24", "30 pts.", 2175},
-    {"Label13", "Large Straight", "Label27", "40 pts.", 2175},
-    {"Label14", "Korvex", "Label28", "50 pts. (100 pts. for each additional)", 2535},
-    {"Label15", "Chance", "Label30", "Adds all dice (no restrictions)", 2175},
+    {"Label9", QT_TRANSLATE_NOOP("frmAbout", "Three of a Kind"), "Label21",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice if three are the same"), 2415},
+    {"Label10", QT_TRANSLATE_NOOP("frmAbout", "Four of a Kind"), "Label22",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice if four are the same"), 2415},
+    {"Label11", QT_TRANSLATE_NOOP("frmAbout", "Full House"), "Label23",
+     QT_TRANSLATE_NOOP("frmAbout", "25 pts."), 2175},
+    {"Label12", QT_TRANSLATE_NOOP("frmAbout", "Small Straight"), "Label24",
+     QT_TRANSLATE_NOOP("frmAbout", "30 pts."), 2175},
+    {"Label13", QT_TRANSLATE_NOOP("frmAbout", "Large Straight"), "Label27",
+     QT_TRANSLATE_NOOP("frmAbout", "40 pts."), 2175},
+    // Korvex is the game's own name and needs no translation.
+    {"Label14", "Korvex", "Label28",
+     QT_TRANSLATE_NOOP("frmAbout", "50 pts. (100 pts. for each additional)"), 2535},
+    {"Label15", QT_TRANSLATE_NOOP("frmAbout", "Chance"), "Label30",
+     QT_TRANSLATE_NOOP("frmAbout", "Adds all dice (no restrictions)"), 2175},
 };
 
 // One column of the scoring help: each category's name in bold, its rule 240 twips below.
@@ -85,7 +105,7 @@ void addColumn(std::vector<ElementSpec>& out, const HelpRow (&rows)[N], int name
 }  // namespace
 
 QString versionText(const AppIdentity& identity) {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("frmAbout", "Version %1.%2.%3")
         .arg(identity.major)
         .arg(identity.minor)
         .arg(identity.revision);
@@ -94,7 +114,7 @@ QString versionText(const AppIdentity& identity) {
 FormLayout frmAboutLayout(const QString& title) {
     FormLayout layout;
     layout.name = QStringLiteral("frmAbout");
-    layout.caption = QStringLiteral("About ") + title;
+    layout.caption = QCoreApplication::translate("frmAbout", "About %1").arg(title);
     layout.clientWidth = 5730;
     layout.clientHeight = 7575;
     layout.background = kDarkBlue;
@@ -103,15 +123,15 @@ FormLayout frmAboutLayout(const QString& title) {
     layout.start = StartPosition::CenterScreen;
     auto& out = layout.elements;
     addHead(out);
-    out.push_back(label("Label16", QStringLiteral("Scoring"), 120, 2760, 5535, 255, kLight, kClear,
-                        kBold, Align::Center));
+    out.push_back(label("Label16", QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "Scoring")), 120,
+                        2760, 5535, 255, kLight, kClear, kBold, Align::Center));
     addColumn(out, kLeftColumn, 360, 735, 480);
     addColumn(out, kRightColumn, 3000, 1335, 3120);
 
     ElementSpec ok;
     ok.name = QStringLiteral("cmdOK");
     ok.kind = ElementKind::Button;
-    ok.caption = QStringLiteral("OK");
+    ok.caption = QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "OK"));
     ok.left = 2160, ok.top = 6960, ok.width = 1380, ok.height = 345;
     ok.tab = 0;
     ok.role = ButtonRole::DefaultAndCancel;

@@ -1,5 +1,7 @@
 #include "board/coach_panel.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -15,11 +17,42 @@ const QString kExpected = QStringLiteral("lblCoachExpected");
 const QString kLast = QStringLiteral("lblCoachLast");
 const QString kGame = QStringLiteral("lblCoachGame");
 
+// Tenths of a point, with the player's decimal sign ("12.5", "12,5") and no grouping.
 QString points(double value) {
-    return QString::number(value, 'f', 1);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 1);
 }
 
 }  // namespace
+
+QString coachNotice(CoachNotice notice) {
+    switch (notice) {
+        case CoachNotice::BeforeFirstRoll:
+            return QCoreApplication::translate("Coach", "Advice begins with the first roll.");
+        case CoachNotice::GameOver:
+            return QCoreApplication::translate("Coach", "The game is over.");
+        case CoachNotice::ForcedRoll:
+            return QCoreApplication::translate("Coach", "No advice on a forced roll.");
+        case CoachNotice::Working:
+            return QCoreApplication::translate("Coach", "Working out the best play…");
+    }
+    return {};
+}
+
+QString expectedTotalText(double total) {
+    return QCoreApplication::translate("Coach", "Expected final total with best play: %1")
+        .arg(points(total));
+}
+
+QString lastLossText(double loss) {
+    return QCoreApplication::translate("Coach", "Your last choice gave up %1 points.")
+        .arg(points(loss));
+}
+
+QString gameLossText(double loss) {
+    return QCoreApplication::translate("Coach", "Given up this game: %1 points.").arg(points(loss));
+}
 
 CoachPanel::CoachPanel(FormModel& board) : m_board(board) {}
 
@@ -86,12 +119,11 @@ void CoachPanel::refresh() {
     markDice({});
     m_board.setText(kExpected, QString());
     if (m_board.visible(QStringLiteral("CB_Start")))
-        return m_board.setText(kAdvice, QStringLiteral("Advice begins with the first roll."));
+        return m_board.setText(kAdvice, coachNotice(CoachNotice::BeforeFirstRoll));
     if (wholeNumber(m_board.text(QStringLiteral("GameCount"))) >= 13)
-        return m_board.setText(kAdvice, QStringLiteral("The game is over."));
-    if (m_forced) return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
-    if (!m_service->ready())
-        return m_board.setText(kAdvice, QStringLiteral("Working out the best play…"));
+        return m_board.setText(kAdvice, coachNotice(CoachNotice::GameOver));
+    if (m_forced) return m_board.setText(kAdvice, coachNotice(CoachNotice::ForcedRoll));
+    if (!m_service->ready()) return m_board.setText(kAdvice, coachNotice(CoachNotice::Working));
     const std::optional<CoachPosition> p = position();
     if (!p) return m_board.setText(kAdvice, QString());
     showAdvice(advise(*m_service->table(), *p));
@@ -100,8 +132,7 @@ void CoachPanel::refresh() {
 void CoachPanel::showAdvice(const Advice& advice) {
     m_board.setText(kAdvice, describe(advice));
     if (advice.action == Advice::Action::None) return;
-    m_board.setText(kExpected, QStringLiteral("Expected final total with best play: %1")
-                                   .arg(points(advice.expectedTotal)));
+    m_board.setText(kExpected, expectedTotalText(advice.expectedTotal));
     if (advice.action == Advice::Action::Roll) markDice(advice.hold);
 }
 
@@ -110,13 +141,8 @@ void CoachPanel::markDice(const std::array<bool, 5>& hold) {
 }
 
 void CoachPanel::showLosses() {
-    m_board.setText(
-        kLast, m_lastLoss
-                   ? QStringLiteral("Your last choice gave up %1 points.").arg(points(*m_lastLoss))
-                   : QString());
-    m_board.setText(
-        kGame, m_lastLoss ? QStringLiteral("Given up this game: %1 points.").arg(points(m_gameLoss))
-                          : QString());
+    m_board.setText(kLast, m_lastLoss ? lastLossText(*m_lastLoss) : QString());
+    m_board.setText(kGame, m_lastLoss ? gameLossText(m_gameLoss) : QString());
 }
 
 }  // namespace korvex

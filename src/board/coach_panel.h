@@ -14,6 +14,13 @@
 
 namespace korvex {
 
+// What the panel says, in the player's language; one place, so every text can be checked for fit.
+enum class CoachNotice { BeforeFirstRoll, GameOver, ForcedRoll, Working };
+QString coachNotice(CoachNotice notice);
+QString expectedTotalText(double total);  // "Expected final total with best play: 254.3"
+QString lastLossText(double loss);        // "Your last choice gave up 3.5 points."
+QString gameLossText(double loss);        // "Given up this game: 12.0 points."
+
 class CoachPanel {
   public:
     explicit CoachPanel(FormModel& board);

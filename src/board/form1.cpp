@@ -1,5 +1,7 @@
 #include "board/form1.h"
 
+#include <QCoreApplication>
+
 #include "about/frm_about.h"
 #include "board/form1_layout.h"
 #include "hiscores/frm_hi_scores.h"
@@ -187,8 +189,9 @@ void Form1::CB_Save_Click() {
     if (const Category* selected = selectedCategory(model()))
         m_coach.beforeCommit(int(selected - categories().data()));
     if (!recordSelection(model())) {
-        toolkit().messageBox(this, QStringLiteral("You must choose an item to score."),
-                             QStringLiteral("Scoring Error"), MessageButtons::Ok);
+        toolkit().messageBox(
+            this, QCoreApplication::translate("Form1", "You must choose an item to score."),
+            QCoreApplication::translate("Form1", "Scoring Error"), MessageButtons::Ok);
         return;
     }
     if (wholeNumber(text(QStringLiteral("GameCount"))) == kTurnsPerGame) {

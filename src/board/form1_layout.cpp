@@ -80,14 +80,39 @@ ElementSpec picture(const QString& name, PictureKind kind, int pips, int l, int 
 }
 
 void addButtons(std::vector<ElementSpec>& out) {
-    out.push_back(button("CB_New", "New Game", 4680, 6840, 1215, 375, kLargeFont, 0));
-    out.push_back(button("CB_Start", "START", 4680, 6840, 1215, 375, kBoldFont, 1));
-    out.push_back(button("CB_Roll", "Roll", 3960, 1440, 1215, 615, kLargeFont, 2));
-    out.push_back(
-        button("CB_Save", "Save Score && Roll Again", 5400, 1440, 1215, 615, kDefaultFont, 3));
-    out.push_back(button("CB_Exit", "Exit", 4800, 7440, 975, 375, kDefaultFont, 4));
-    out.push_back(button("CB_ViewScores", "High Scores", 120, 7560, 1215, 375, kDefaultFont, 5));
+    out.push_back(button("CB_New", QT_TRANSLATE_NOOP("Form1", "New Game"), 4680, 6840, 1215, 375,
+                         kLargeFont, 0));
+    //: Shown in capitals, framed in red, until the first roll of a game.
+    out.push_back(button("CB_Start", QT_TRANSLATE_NOOP("Form1", "START"), 4680, 6840, 1215, 375,
+                         kBoldFont, 1));
+    out.push_back(button("CB_Roll", QT_TRANSLATE_NOOP("Form1", "Roll"), 3960, 1440, 1215, 615,
+                         kLargeFont, 2));
+    //: "&&" shows as one "&". Records the chosen category and rolls for the next turn.
+    out.push_back(button("CB_Save", QT_TRANSLATE_NOOP("Form1", "Save Score && Roll Again"), 5400,
+                         1440, 1215, 615, kDefaultFont, 3));
+    out.push_back(button("CB_Exit", QT_TRANSLATE_NOOP("Form1", "Exit"), 4800, 7440, 975, 375,
+                         kDefaultFont, 4));
+    out.push_back(button("CB_ViewScores", QT_TRANSLATE_NOOP("Form1", "High Scores"), 120, 7560,
+                         1215, 375, kDefaultFont, 5));
 }
+
+// The row captions of the card, in card order: each category's name as the card shows it.
+const char* const kRowCaptions[kCategoryCount] = {
+    QT_TRANSLATE_NOOP("Form1", "Ones:"),
+    QT_TRANSLATE_NOOP("Form1", "Twos:"),
+    QT_TRANSLATE_NOOP("Form1", "Threes:"),
+    QT_TRANSLATE_NOOP("Form1", "Fours:"),
+    QT_TRANSLATE_NOOP("Form1", "Fives:"),
+    QT_TRANSLATE_NOOP("Form1", "Sixes:"),
+    QT_TRANSLATE_NOOP("Form1", "Three of a Kind:"),
+    QT_TRANSLATE_NOOP("Form1", "Four of a Kind:"),
+    QT_TRANSLATE_NOOP("Form1", "Full House:"),
+    QT_TRANSLATE_NOOP("Form1", "Small Straight:"),
+    QT_TRANSLATE_NOOP("Form1", "Large Straight:"),
+    //: Five of a kind. Korvex is the game's own name: the same in every language.
+    QT_TRANSLATE_NOOP("Form1", "Korvex:"),
+    QT_TRANSLATE_NOOP("Form1", "Chance:"),
+};
 
 // The score card: caption labels, score boxes, value fields and used flags, row by row.
 void addScoreCard(std::vector<ElementSpec>& out) {
@@ -97,28 +122,31 @@ void addScoreCard(std::vector<ElementSpec>& out) {
         const bool up = c.upper;
         const int row = up ? i : i - 6;
         const int top = 2280 + 480 * row;
-        const QString caption =
-            (c.id == CategoryId::Korvex ? QStringLiteral("Korvex") : c.title) + QLatin1Char(':');
+        const QString caption = QString::fromLatin1(kRowCaptions[i]);
         out.push_back(label(QStringLiteral("Label%1").arg(up ? i + 2 : i + 4), caption,
                             up ? 3480 : 5040, top, up ? 615 : 1215, 255, Align::Right, kTeal));
         out.push_back(scoreBox(c.scoreBox, up ? 4200 : 6360, top, up ? 7 + i : 9 + i));
         out.push_back(field(c.valueField));
         out.push_back(field(c.usedFlag));
     }
-    out.push_back(label("Label8", "Subtotal:", 3480, 5160, 615, 255, Align::Right, kTeal));
+    out.push_back(label("Label8", QT_TRANSLATE_NOOP("Form1", "Subtotal:"), 3480, 5160, 615, 255,
+                        Align::Right, kTeal));
     out.push_back(scoreBox("Subtotal", 4200, 5160, 13));
-    out.push_back(label("Label9", "Bonus:", 3480, 5640, 615, 255, Align::Right, kTeal));
+    out.push_back(label("Label9", QT_TRANSLATE_NOOP("Form1", "Bonus:"), 3480, 5640, 615, 255,
+                        Align::Right, kTeal));
     out.push_back(scoreBox("Bonus", 4200, 5640, 14));
     out.push_back(field("Bonusx"));
-    out.push_back(label("Label17", "Total:", 4560, 6240, 615, 255, Align::Right, kTeal));
+    out.push_back(label("Label17", QT_TRANSLATE_NOOP("Form1", "Total:"), 4560, 6240, 615, 255,
+                        Align::Right, kTeal));
     out.push_back(scoreBox("Total", 5280, 6240, 22));
     out.push_back(line("Line2", 3360, 5040, 4800, 5040, kBlack, 1));
     out.push_back(line("Line1", 3120, 6120, 7200, 6120, kBlack, 1));
 }
 
 void addDice(std::vector<ElementSpec>& out) {
-    out.push_back(label("Label1", "Select which dice you want to keep...", 3360, 240, 3855, 255,
-                        Align::Center, kTeal));
+    out.push_back(label("Label1",
+                        QT_TRANSLATE_NOOP("Form1", "Select which dice you want to keep..."), 3360,
+                        240, 3855, 255, Align::Center, kTeal));
     int tab = 23;  // after the stored order, so the keyboard reaches every die
     for (int p = 1; p <= 5; ++p) {
         for (int f = 1; f <= 6; ++f) {
@@ -140,7 +168,8 @@ void addRollIndicator(std::vector<ElementSpec>& out) {
     out.push_back(line("Line4", 1320, 4680, 2520, 4680, kBlack, 1));
     out.push_back(line("Line5", 1320, 3000, 1320, 4680, kBlack, 1));
     out.push_back(line("Line6", 2520, 3000, 2520, 4680, kBlack, 1));
-    out.push_back(label("Label18", "Roll Number:", 1440, 3120, 975, 255, Align::Center, kTeal));
+    out.push_back(label("Label18", QT_TRANSLATE_NOOP("Form1", "Roll Number:"), 1440, 3120, 975, 255,
+                        Align::Center, kTeal));
 }
 
 void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
@@ -148,18 +177,20 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     out.push_back(line("LineBottom", 4560, 7320, 6000, 7320, kRed, 3));
     out.push_back(line("LineLeft", 4560, 6720, 4560, 7320, kRed, 3));
     out.push_back(line("LineRight", 6000, 6720, 6000, 7320, kRed, 3));
-    ElementSpec help = label("Label20", "Help/", 9720, 7440, 495, 255, Align::Center,
-                             Colour::of(Colour::Role::Transparent), kLinkFont);
+    //: Read together with the "About" link below it: "Help/ About".
+    ElementSpec help = label("Label20", QT_TRANSLATE_NOOP("Form1", "Help/"), 9720, 7440, 495, 255,
+                             Align::Center, Colour::of(Colour::Role::Transparent), kLinkFont);
     help.shortcut = QStringLiteral("F1");
     out.push_back(help);
-    out.push_back(label("Label19", "About", 9720, 7680, 495, 255, Align::Center, kTeal, kLinkFont));
+    out.push_back(label("Label19", QT_TRANSLATE_NOOP("Form1", "About"), 9720, 7680, 495, 255,
+                        Align::Center, kTeal, kLinkFont));
 }
 
 // The coach: a "Hint" link beside Help/ and About, a panel in the teal area right of the score
 // card, and a mark under each die it would keep. All hidden until the coach is switched on.
 void addCoach(std::vector<ElementSpec>& out) {
-    ElementSpec hint =
-        label("lblHint", "Hint", 9120, 7560, 495, 255, Align::Center, kTeal, kLinkFont);
+    ElementSpec hint = label("lblHint", QT_TRANSLATE_NOOP("Form1", "Hint"), 9120, 7560, 495, 255,
+                             Align::Center, kTeal, kLinkFont);
     hint.shortcut = QStringLiteral("Ctrl+H");
     out.push_back(hint);
     const int top[] = {1440, 1800, 2520, 3120, 3720};
@@ -171,10 +202,12 @@ void addCoach(std::vector<ElementSpec>& out) {
         e.visible = false;
         out.push_back(e);
     }
-    out[out.size() - 5].caption = QStringLiteral("Coach");
+    out[out.size() - 5].caption = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "Coach"));
     for (int p = 1; p <= 5; ++p) {
-        ElementSpec mark = label(keepMark(p), "keep", 3360 + 840 * (p - 1), 1170, 555, 240,
-                                 Align::Center, kTeal, kBoldFont);
+        //: Under a die that the coach would keep for the next roll.
+        ElementSpec mark =
+            label(keepMark(p), QT_TRANSLATE_NOOP("Form1", "keep"), 3360 + 840 * (p - 1), 1170, 555,
+                  240, Align::Center, kTeal, kBoldFont);
         mark.fore = Colour::rgb(255, 255, 0);
         mark.visible = false;
         out.push_back(mark);

@@ -1,5 +1,6 @@
 #include "coach/coach_advice.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -117,14 +118,18 @@ QString describe(const Advice& advice) {
         case Advice::Action::None:
             return {};
         case Advice::Action::Roll: {
-            if (advice.keptFaces.empty()) return QStringLiteral("Roll all five again");
+            if (advice.keptFaces.empty())
+                return QCoreApplication::translate("Coach", "Roll all five again");
             QStringList faces;
             for (int face : advice.keptFaces) faces << QString::number(face);
-            return QStringLiteral("Hold %1 and roll").arg(faces.join(QLatin1Char(' ')));
+            //: %1 is the faces to hold, e.g. "4 4 4".
+            return QCoreApplication::translate("Coach", "Hold %1 and roll")
+                .arg(faces.join(QLatin1Char(' ')));
         }
         case Advice::Action::Score:
-            return QStringLiteral("Score %1 for %2")
-                .arg(categories()[std::size_t(advice.category)].title)
+            //: %1 is a category of the card, %2 the points it gives now.
+            return QCoreApplication::translate("Coach", "Score %1 for %2")
+                .arg(shownTitle(categories()[std::size_t(advice.category)]))
                 .arg(advice.points);
     }
     return {};

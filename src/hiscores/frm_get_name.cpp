@@ -19,7 +19,7 @@ ElementSpec element(const char* name, ElementKind kind, const char* caption, int
 FormLayout frmGetNameLayout() {
     FormLayout layout;
     layout.name = QStringLiteral("frmGetName");
-    layout.caption = QStringLiteral("New High Score");
+    layout.caption = QStringLiteral(QT_TRANSLATE_NOOP("frmGetName", "New High Score"));
     layout.clientWidth = 2415;
     layout.clientHeight = 1905;
     layout.background = Colour::of(Colour::Role::DialogFace);
@@ -27,7 +27,8 @@ FormLayout frmGetNameLayout() {
     layout.start = StartPosition::CenterOwner;
 
     ElementSpec prompt =
-        element("Label1", ElementKind::Label, "Enter your initials:", 600, 600, 1335, 255, 0);
+        element("Label1", ElementKind::Label,
+                QT_TRANSLATE_NOOP("frmGetName", "Enter your initials:"), 600, 600, 1335, 255, 0);
     prompt.align = Align::Left;
 
     ElementSpec score = element("lblScore", ElementKind::Label, "", 120, 120, 2175, 375, 1);
@@ -39,7 +40,8 @@ FormLayout frmGetNameLayout() {
     name.align = Align::Center;
     name.maxLength = 3;
 
-    ElementSpec ok = element("cmdOK", ElementKind::Button, "&OK", 840, 1440, 735, 375, 3);
+    ElementSpec ok = element("cmdOK", ElementKind::Button, QT_TRANSLATE_NOOP("frmGetName", "&OK"),
+                             840, 1440, 735, 375, 3);
     ok.role = ButtonRole::Default;
 
     layout.elements = {prompt, score, name, ok};

@@ -1,5 +1,7 @@
 #include "hiscores/frm_hi_scores.h"
 
+#include <QCoreApplication>
+
 namespace korvex {
 
 QString hiScoreNameLabel(int row) {
@@ -44,7 +46,7 @@ ElementSpec button(const char* name, const char* caption, int l, int t, int w, i
 FormLayout frmHiScoresLayout() {
     FormLayout layout;
     layout.name = QStringLiteral("frmHiScores");
-    layout.caption = QStringLiteral("High Scores");
+    layout.caption = QStringLiteral(QT_TRANSLATE_NOOP("frmHiScores", "High Scores"));
     layout.clientWidth = 2895;
     layout.clientHeight = 5040;
     layout.background = kDarkBlue;
@@ -60,9 +62,10 @@ FormLayout frmHiScoresLayout() {
         out.push_back(
             rowLabel(hiScoreScoreLabel(r), QString(), 1800, r, 855, 375, kRowFont, kDarkBlue, r));
     }
-    out.push_back(button("cmdOK", "&OK", 1080, 3960, 855, 375, 20, ButtonRole::Default));
-    out.push_back(button("CB_ClearScores", "Clear High Scores", 720, 4440, 1575, 375, 21,
-                         ButtonRole::Normal));
+    out.push_back(button("cmdOK", QT_TRANSLATE_NOOP("frmHiScores", "&OK"), 1080, 3960, 855, 375, 20,
+                         ButtonRole::Default));
+    out.push_back(button("CB_ClearScores", QT_TRANSLATE_NOOP("frmHiScores", "Clear High Scores"),
+                         720, 4440, 1575, 375, 21, ButtonRole::Normal));
     return layout;
 }
 
@@ -126,8 +129,10 @@ void FrmHiScores::cmdOK_Click() {
 
 void FrmHiScores::CB_ClearScores_Click() {
     const MessageResult answer = toolkit().messageBox(
-        this, QStringLiteral("Are you sure you want to clear all high scores from the list?"),
-        QStringLiteral("Confirm Deletions"), MessageButtons::YesNo);
+        this,
+        QCoreApplication::translate(
+            "frmHiScores", "Are you sure you want to clear all high scores from the list?"),
+        QCoreApplication::translate("frmHiScores", "Confirm Deletions"), MessageButtons::YesNo);
     if (answer != MessageResult::Yes) return;
     m_hiScores.ClearHiScores();
     toolkit().close(*this);

@@ -1,5 +1,6 @@
 #include "hiscores/qsettings_store.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -92,18 +93,22 @@ void QSettingsStore::sync() {
         m_damaged = false;  // the table now written replaces whatever was damaged
         return;
     }
-    throw StoreError(QStringLiteral("The high-score file %1 could not be written. Check that its "
+    throw StoreError(
+        QCoreApplication::translate("modHiScores",
+                                    "The high-score file %1 could not be written. Check that its "
                                     "folder exists and may be written.")
-                         .arg(QDir::toNativeSeparators(m_path)));
+            .arg(QDir::toNativeSeparators(m_path)));
 }
 
 void QSettingsStore::reload() {
     m_settings->sync();
     const QSettings::Status status = takeStatus();
     if (status == QSettings::AccessError)
-        throw StoreError(QStringLiteral("The high-score file %1 could not be read. Check that it "
+        throw StoreError(
+            QCoreApplication::translate("modHiScores",
+                                        "The high-score file %1 could not be read. Check that it "
                                         "is a file that may be read.")
-                             .arg(QDir::toNativeSeparators(m_path)));
+                .arg(QDir::toNativeSeparators(m_path)));
     // QSettings parses an unchanged file only once per run, so the damage is remembered here
     // until the file changes: a save of ours, another copy's, or a hand repair. A changed file
     // is parsed again, and reports its damage again if it still has any.
@@ -114,10 +119,12 @@ void QSettingsStore::reload() {
         m_damaged = false;
     }
     if (m_damaged)
-        throw StoreError(QStringLiteral("The high-score file %1 is damaged; only part of it "
+        throw StoreError(
+            QCoreApplication::translate("modHiScores",
+                                        "The high-score file %1 is damaged; only part of it "
                                         "could be read.")
-                             .arg(QDir::toNativeSeparators(m_path)),
-                         StoreError::Kind::Damaged);
+                .arg(QDir::toNativeSeparators(m_path)),
+            StoreError::Kind::Damaged);
 }
 
 QSettings::Status QSettingsStore::takeStatus() {
@@ -136,25 +143,32 @@ void QSettingsStore::keepDamagedCopy() {
         copy = damagedCopyName() + QLatin1Char('.') + QString::number(n);
     }
     if (!QFile::copy(m_path, copy))
-        throw StoreError(QStringLiteral("A copy of the damaged high-score file could not be kept "
+        throw StoreError(
+            QCoreApplication::translate("modHiScores",
+                                        "A copy of the damaged high-score file could not be kept "
                                         "as %1, so the file was left as it is.")
-                             .arg(QDir::toNativeSeparators(copy)));
+                .arg(QDir::toNativeSeparators(copy)));
 }
 
 std::unique_ptr<StoreLock> QSettingsStore::lock() {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw StoreError(QStringLiteral("The folder %1 for the high-score file could not be "
+        throw StoreError(
+            QCoreApplication::translate("modHiScores",
+                                        "The folder %1 for the high-score file could not be "
                                         "created.")
-                             .arg(QDir::toNativeSeparators(folder)));
+                .arg(QDir::toNativeSeparators(folder)));
     auto held = std::make_unique<FileLock>(lockFileName());
     if (held->file().tryLock(m_lockTimeoutMs)) return held;
     if (held->file().error() == QLockFile::LockFailedError)
-        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores."),
+        throw StoreError(QCoreApplication::translate(
+                             "modHiScores", "Another copy of Korvex is saving its high scores."),
                          StoreError::Kind::Busy);
-    throw StoreError(QStringLiteral("The high-score file %1 could not be locked for writing. "
+    throw StoreError(
+        QCoreApplication::translate("modHiScores",
+                                    "The high-score file %1 could not be locked for writing. "
                                     "Check that its folder may be written.")
-                         .arg(QDir::toNativeSeparators(m_path)));
+            .arg(QDir::toNativeSeparators(m_path)));
 }
 
 }  // namespace korvex

@@ -1,5 +1,7 @@
 #include "scoring/categories.h"
 
+#include <QCoreApplication>
+
 namespace korvex {
 namespace {
 
@@ -23,25 +25,35 @@ Category lower(CategoryId id, const char* title, const char* field, int (*rule)(
 
 const std::array<Category, kCategoryCount>& categories() {
     static const std::array<Category, kCategoryCount> table = {
-        upper(CategoryId::Ones, "Ones", 1, upperRule<1>),
-        upper(CategoryId::Twos, "Twos", 2, upperRule<2>),
-        upper(CategoryId::Threes, "Threes", 3, upperRule<3>),
-        upper(CategoryId::Fours, "Fours", 4, upperRule<4>),
-        upper(CategoryId::Fives, "Fives", 5, upperRule<5>),
-        upper(CategoryId::Sixes, "Sixes", 6, upperRule<6>),
-        lower(CategoryId::ThreeKind, "Three of a Kind", "ThreeKind", threeKindPoints),
-        lower(CategoryId::FourKind, "Four of a Kind", "FourKind", fourKindPoints),
-        lower(CategoryId::FullHouse, "Full House", "FullHouse", fullHousePoints),
-        lower(CategoryId::SmallStraight, "Small Straight", "SmStr", smallStraightPoints),
-        lower(CategoryId::LargeStraight, "Large Straight", "LgStr", largeStraightPoints),
+        upper(CategoryId::Ones, QT_TRANSLATE_NOOP("Categories", "Ones"), 1, upperRule<1>),
+        upper(CategoryId::Twos, QT_TRANSLATE_NOOP("Categories", "Twos"), 2, upperRule<2>),
+        upper(CategoryId::Threes, QT_TRANSLATE_NOOP("Categories", "Threes"), 3, upperRule<3>),
+        upper(CategoryId::Fours, QT_TRANSLATE_NOOP("Categories", "Fours"), 4, upperRule<4>),
+        upper(CategoryId::Fives, QT_TRANSLATE_NOOP("Categories", "Fives"), 5, upperRule<5>),
+        upper(CategoryId::Sixes, QT_TRANSLATE_NOOP("Categories", "Sixes"), 6, upperRule<6>),
+        lower(CategoryId::ThreeKind, QT_TRANSLATE_NOOP("Categories", "Three of a Kind"),
+              "ThreeKind", threeKindPoints),
+        lower(CategoryId::FourKind, QT_TRANSLATE_NOOP("Categories", "Four of a Kind"), "FourKind",
+              fourKindPoints),
+        lower(CategoryId::FullHouse, QT_TRANSLATE_NOOP("Categories", "Full House"), "FullHouse",
+              fullHousePoints),
+        lower(CategoryId::SmallStraight, QT_TRANSLATE_NOOP("Categories", "Small Straight"), "SmStr",
+              smallStraightPoints),
+        lower(CategoryId::LargeStraight, QT_TRANSLATE_NOOP("Categories", "Large Straight"), "LgStr",
+              largeStraightPoints),
+        // Korvex is the game's own name, the same in every language.
         lower(CategoryId::Korvex, "Korvex", "Korvex", korvexPoints),
-        lower(CategoryId::Chance, "Chance", "Chance", dicePoints),
+        lower(CategoryId::Chance, QT_TRANSLATE_NOOP("Categories", "Chance"), "Chance", dicePoints),
     };
     return table;
 }
 
 const Category& category(CategoryId id) {
     return categories()[std::size_t(id)];
+}
+
+QString shownTitle(const Category& category) {
+    return QCoreApplication::translate("Categories", category.title.toUtf8().constData());
 }
 
 }  // namespace korvex

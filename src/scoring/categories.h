@@ -43,5 +43,7 @@ struct Category {
 // All thirteen, in card order.
 const std::array<Category, kCategoryCount>& categories();
 const Category& category(CategoryId id);
+// The title in the player's language, for texts the player reads; `title` itself stays English.
+QString shownTitle(const Category& category);
 
 }  // namespace korvex
