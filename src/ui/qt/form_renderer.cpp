@@ -2,6 +2,7 @@
 // and named for screen readers. One code path for every window of the game.
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
@@ -92,6 +93,22 @@ QRect clientRect(const FormLayout& layout) {
     return QRect(0, 0, twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
 }
 
+// The widest text a one-line label can show inside the window, growing away from its aligned
+// edge: to the window's right edge, to its left edge, or evenly to both sides.
+int widestFit(Align align, const QRect& box, const QRect& room) {
+    const int toLeft = box.left() - room.left();
+    const int toRight = room.right() - box.right();
+    switch (align) {
+        case Align::Right:
+            return box.width() + toLeft;
+        case Align::Center:
+            return box.width() + 2 * std::min(toLeft, toRight);
+        case Align::Left:
+            break;
+    }
+    return box.width() + toRight;
+}
+
 // `room` is the window's client area as the layout gives it, whatever size the window has now.
 void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
     QRect box = pixelRect(item);
@@ -105,7 +122,8 @@ void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
         };
         int need = measure();
         // Where even the window's edge leaves too little room, a pixel smaller still reads well.
-        for (int px = font.pixelSize(); need > room.width() - box.left() && px > 9;) {
+        const int widest = widestFit(item.align, box, room);
+        for (int px = font.pixelSize(); need > widest && px > 9;) {
             font.setPixelSize(--px);
             label->setFont(font);
             need = measure();
@@ -189,35 +207,56 @@ int rowLabelOf(const FormLayout& layout, const ElementSpec& box) {
 
 }  // namespace
 
+QString QtToolkit::shownText(const Form& form, int element) {
+    const QString& text = form.model().state(element).text;
+    const ElementKind kind = form.layout().elements.at(std::size_t(element)).kind;
+    if (text.isEmpty() || (kind != ElementKind::Button && kind != ElementKind::Label)) return text;
+    return QCoreApplication::translate(form.name().toUtf8().constData(), text.toUtf8().constData());
+}
+
+namespace {
+
+// A die picture as read aloud: "Die 2: 5", "Die 2: 5, held".
+QString spokenDie(const ElementSpec& item, bool held) {
+    const QString position = diePosition(item.name);
+    if (position.isEmpty())
+        return held ? QCoreApplication::translate("Accessibility", "Die: %1, held").arg(item.pips)
+                    : QCoreApplication::translate("Accessibility", "Die: %1").arg(item.pips);
+    return (held ? QCoreApplication::translate("Accessibility", "Die %1: %2, held")
+                 : QCoreApplication::translate("Accessibility", "Die %1: %2"))
+        .arg(position)
+        .arg(item.pips);
+}
+
+}  // namespace
+
 QString QtToolkit::accessibleNameOf(const Form& form, int element) {
     const FormLayout& layout = form.layout();
     const ElementSpec& item = layout.elements.at(std::size_t(element));
     const FormModel::ElementState& state = form.model().state(element);
     switch (item.kind) {
         case ElementKind::Button:
-            return plainCaption(state.text);
+            return plainCaption(shownText(form, element));
         case ElementKind::Label:
-            return state.text;
+            return shownText(form, element);
         case ElementKind::TextBox: {
             const int label = rowLabelOf(layout, item);
             if (label < 0) return {};
-            QString caption = form.model().state(label).text.trimmed();
+            QString caption = shownText(form, label).trimmed();
             if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-            return caption + QStringLiteral(": ") +
-                   (state.text.isEmpty() ? QStringLiteral("open") : state.text);
+            //: A score box read aloud: its row's caption and its score, "Fours: 12".
+            return QCoreApplication::translate("Accessibility", "%1: %2")
+                .arg(caption.trimmed(), state.text.isEmpty()
+                                            ? QCoreApplication::translate("Accessibility", "open")
+                                            : state.text);
         }
         case ElementKind::Picture:
-            if (item.picture == PictureKind::DieFace) {
-                const QString position = diePosition(item.name);
-                QString name = position.isEmpty()
-                                   ? QStringLiteral("Die: %1").arg(item.pips)
-                                   : QStringLiteral("Die %1: %2").arg(position).arg(item.pips);
-                return state.border == 1 ? name + QStringLiteral(", held") : name;
-            }
+            if (item.picture == PictureKind::DieFace) return spokenDie(item, state.border == 1);
             if (item.picture == PictureKind::RollFace)
-                return QStringLiteral("Roll %1").arg(item.pips);
+                return QCoreApplication::translate("Accessibility", "Roll %1").arg(item.pips);
             if (item.picture == PictureKind::AppIcon)
-                return QString::fromLatin1(version::kTitle) + QStringLiteral(" icon");
+                return QCoreApplication::translate("Accessibility", "%1 icon")
+                    .arg(QString::fromLatin1(version::kTitle));
             return {};
         case ElementKind::Line:
         case ElementKind::Field:
@@ -240,7 +279,8 @@ void QtToolkit::build(Window& window, Form* owner) {
         window.hooks = &frame->hooks;
     }
     QWidget* top = window.top;
-    top->setWindowTitle(layout.caption);
+    top->setWindowTitle(QCoreApplication::translate(layout.name.toUtf8().constData(),
+                                                    layout.caption.toUtf8().constData()));
     top->setWindowIcon(appIcon());
     top->setFont(layoutFont(layout.defaultFont));
     if (auto background = resolve(layout.background)) {
@@ -298,10 +338,11 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (item.kind) {
         case ElementKind::Button:
-            widget = makeButton(item, state.text, parent);
+            widget = makeButton(item, shownText(*window.form, index), parent);
             break;
         case ElementKind::Label:
-            widget = makeLabel(item, state.text, parent, clientRect(window.form->layout()));
+            widget = makeLabel(item, shownText(*window.form, index), parent,
+                               clientRect(window.form->layout()));
             break;
         case ElementKind::TextBox:
             widget = makeTextBox(item, state.text, parent);
@@ -372,9 +413,10 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
     }
     switch (change) {
         case Change::Text:
-            if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
+            if (auto* button = dynamic_cast<ElementButton*>(widget))
+                button->setCaption(shownText(*window.form, index));
             if (auto* label = dynamic_cast<QLabel*>(widget)) {
-                label->setText(state.text);
+                label->setText(shownText(*window.form, index));
                 fitLabel(label, window.form->layout().elements[std::size_t(index)],
                          clientRect(window.form->layout()));
             }

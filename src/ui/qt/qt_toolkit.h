@@ -38,6 +38,11 @@ class QtToolkit : public Toolkit {
     // windows look the same on every machine. Call once after the application exists.
     static void installFontSubstitutions();
 
+    // The text an element shows: for buttons and labels, the model's text (English, as the
+    // layout and the handlers write it) in the player's language, looked up with the window's
+    // name as context; texts without a translation, such as numbers and initials, as they are.
+    static QString shownText(const Form& form, int element);
+
     // The accessible name of an element as a screen reader announces it ("Three of a Kind: 18",
     // "Die 2: 5, held"); empty for elements that have none of their own.
     static QString accessibleNameOf(const Form& form, int element);
