@@ -4,6 +4,7 @@
 
 #include "korvex_version.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/translations.h"
 
 namespace korvex {
 
@@ -17,6 +18,7 @@ void setUpApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Korvex"));
     QApplication::setWindowIcon(appIcon());
     QtToolkit::installFontSubstitutions();
+    installTranslations(requestedLanguages(LocaleEnvironment::current()));
 }
 
 GameApplication::GameApplication()

@@ -12,7 +12,8 @@
 namespace korvex {
 
 // Names the application (which also places its settings file), its desktop entry, icon and
-// fonts. Call once, after the QApplication exists and before a GameApplication is made.
+// fonts, and loads the translation for the desktop's language. Call once, after the QApplication
+// exists and before a GameApplication is made.
 void setUpApplication();
 
 class GameApplication {

@@ -1,0 +1,485 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Die: %1, held</source>
+        <translation>Würfel: %1, gehalten</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Würfel: %1</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, held</source>
+        <translation>Würfel %1: %2, gehalten</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Würfel %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A score box read aloud: its row&apos;s caption and its score, &quot;Fours: 12&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>Roll %1</source>
+        <translation>Wurf %1</translation>
+    </message>
+    <message>
+        <source>%1 icon</source>
+        <translation>%1-Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>Ones</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Dreierpasch</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Viererpasch</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine Straße</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>Coach</name>
+    <message>
+        <source>Advice begins with the first roll.</source>
+        <translation>Tipps gibt es ab dem ersten Wurf.</translation>
+    </message>
+    <message>
+        <source>The game is over.</source>
+        <translation>Das Spiel ist vorbei.</translation>
+    </message>
+    <message>
+        <source>No advice on a forced roll.</source>
+        <translation>Kein Tipp bei einem erzwungenen Wurf.</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Der beste Zug wird berechnet…</translation>
+    </message>
+    <message>
+        <source>Expected final total with best play: %1</source>
+        <translation>Erwartete Endsumme bei bestem Spiel: %1</translation>
+    </message>
+    <message>
+        <source>Your last choice gave up %1 points.</source>
+        <translation>Deine letzte Wahl hat %1 Punkte verschenkt.</translation>
+    </message>
+    <message>
+        <source>Given up this game: %1 points.</source>
+        <translation>In diesem Spiel verschenkt: %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Alle fünf neu würfeln</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <extracomment>%1 is the faces to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <translation>%1 halten und würfeln</translation>
+    </message>
+    <message>
+        <source>Score %1 for %2</source>
+        <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
+        <translation>%1 für %2 eintragen</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>You must choose an item to score.</source>
+        <translation>Wähle zuerst eine Kategorie zum Eintragen.</translation>
+    </message>
+    <message>
+        <source>Scoring Error</source>
+        <translation>Fehler beim Eintragen</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <extracomment>Shown in capitals, framed in red, until the first roll of a game.</extracomment>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>Save Score &amp;&amp; Roll Again</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. Records the chosen category and rolls for the next turn.</extracomment>
+        <translation>Eintragen &amp;&amp; weiterwürfeln</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Ones:</source>
+        <translation>Einser:</translation>
+    </message>
+    <message>
+        <source>Twos:</source>
+        <translation>Zweier:</translation>
+    </message>
+    <message>
+        <source>Threes:</source>
+        <translation>Dreier:</translation>
+    </message>
+    <message>
+        <source>Fours:</source>
+        <translation>Vierer:</translation>
+    </message>
+    <message>
+        <source>Fives:</source>
+        <translation>Fünfer:</translation>
+    </message>
+    <message>
+        <source>Sixes:</source>
+        <translation>Sechser:</translation>
+    </message>
+    <message>
+        <source>Three of a Kind:</source>
+        <translation>Dreierpasch:</translation>
+    </message>
+    <message>
+        <source>Four of a Kind:</source>
+        <translation>Viererpasch:</translation>
+    </message>
+    <message>
+        <source>Full House:</source>
+        <translation>Full House:</translation>
+    </message>
+    <message>
+        <source>Small Straight:</source>
+        <translation>Kleine Straße:</translation>
+    </message>
+    <message>
+        <source>Large Straight:</source>
+        <translation>Große Straße:</translation>
+    </message>
+    <message>
+        <source>Korvex:</source>
+        <extracomment>Five of a kind. Korvex is the game&apos;s own name: the same in every language.</extracomment>
+        <translation>Korvex:</translation>
+    </message>
+    <message>
+        <source>Chance:</source>
+        <translation>Chance:</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Zwischensumme:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Select which dice you want to keep...</source>
+        <translation>Wähle die Würfel, die du behalten willst...</translation>
+    </message>
+    <message>
+        <source>Roll Number:</source>
+        <translation>Wurf Nr.:</translation>
+    </message>
+    <message>
+        <source>Help/</source>
+        <extracomment>Read together with the &quot;About&quot; link below it: &quot;Help/ About&quot;.</extracomment>
+        <translation>Hilfe/</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <extracomment>Under a die that the coach would keep for the next roll.</extracomment>
+        <translation>halten</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>June 17, 2005</source>
+        <extracomment>The date of the release, written as dates are in your language.</extracomment>
+        <translation>17. Juni 2005</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing one pip</source>
+        <translation>Augensumme aller Einsen</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing two pips</source>
+        <translation>Augensumme aller Zweien</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing three pips</source>
+        <translation>Augensumme aller Dreien</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing four pips</source>
+        <translation>Augensumme aller Vieren</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing five pips</source>
+        <translation>Augensumme aller Fünfen</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing six pips</source>
+        <translation>Augensumme aller Sechsen</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>35 pts. are automatically added when the left column totals 63+</source>
+        <translation>35 Pkt. extra, wenn die linke Spalte zusammen 63+ ergibt</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Dreierpasch</translation>
+    </message>
+    <message>
+        <source>Adds all dice if three are the same</source>
+        <translation>Augensumme bei drei gleichen</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Viererpasch</translation>
+    </message>
+    <message>
+        <source>Adds all dice if four are the same</source>
+        <translation>Augensumme bei vier gleichen</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>25 pts.</source>
+        <translation>25 Pkt.</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine Straße</translation>
+    </message>
+    <message>
+        <source>30 pts.</source>
+        <translation>30 Pkt.</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>40 pts.</source>
+        <translation>40 Pkt.</translation>
+    </message>
+    <message>
+        <source>50 pts. (100 pts. for each additional)</source>
+        <translation>50 Pkt. (100 Pkt. für jeden weiteren)</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Adds all dice (no restrictions)</source>
+        <translation>Augensumme (ohne Bedingung)</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmGetName</name>
+    <message>
+        <source>New High Score</source>
+        <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+        <source>Enter your initials:</source>
+        <translation>Deine Initialen:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmHiScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Clear High Scores</source>
+        <translation>Liste löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all high scores from the list?</source>
+        <translation>Sollen wirklich alle Einträge aus der Bestenliste gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletions</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>modHiScores</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The high score stored under key %1 could not be read; it is shown as ??? with a score of 0.</source>
+        <translation>Der unter Schlüssel %1 gespeicherte Eintrag der Bestenliste konnte nicht gelesen werden; er wird als ??? mit 0 Punkten gezeigt.</translation>
+    </message>
+    <message>
+        <source>The high score stored under keys %1 could not be read; they are shown as ??? with a score of 0.</source>
+        <translation>Die unter den Schlüsseln %1 gespeicherten Einträge der Bestenliste konnten nicht gelesen werden; sie werden als ??? mit 0 Punkten gezeigt.</translation>
+    </message>
+    <message>
+        <source>The new high score is kept while Korvex runs; it is saved again when High Scores is opened or the game is closed.</source>
+        <translation>Der neue Eintrag bleibt erhalten, solange Korvex läuft; er wird erneut gespeichert, wenn die Bestenliste geöffnet oder das Spiel beendet wird.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written. Check that its folder exists and may be written.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht geschrieben werden. Prüfe, ob ihr Ordner existiert und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read. Check that it is a file that may be read.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gelesen werden. Prüfe, ob sie eine lesbare Datei ist.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is damaged; only part of it could be read.</source>
+        <translation>Die Datei der Bestenliste %1 ist beschädigt; nur ein Teil davon konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>A copy of the damaged high-score file could not be kept as %1, so the file was left as it is.</source>
+        <translation>Eine Kopie der beschädigten Datei der Bestenliste konnte nicht als %1 angelegt werden; die Datei bleibt daher unverändert.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created.</source>
+        <translation>Der Ordner %1 für die Datei der Bestenliste konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of Korvex is saving its high scores.</source>
+        <translation>Ein anderes laufendes Korvex speichert gerade seine Bestenliste.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked for writing. Check that its folder may be written.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht zum Schreiben gesperrt werden. Prüfe, ob ihr Ordner beschreibbar ist.</translation>
+    </message>
+</context>
+</TS>
