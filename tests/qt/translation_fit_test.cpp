@@ -1,0 +1,224 @@
+// Every window in every language, with the game's real translations loaded: each button and
+// label shows its whole text at the layout's size, clear of every other element. A one-line
+// label may grow past its box where the renderer lets it, but stays inside the window and
+// shrinks a pixel at most.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStyle>
+
+#include "about/frm_about.h"
+#include "board/coach_panel.h"
+#include "board/form1.h"
+#include "board/form1_layout.h"
+#include "board/random_source.h"
+#include "coach/coach_advice.h"
+#include "hiscores/frm_get_name.h"
+#include "hiscores/frm_hi_scores.h"
+#include "hiscores/memory_store.h"
+#include "hiscores/mod_hi_scores.h"
+#include "qt_test_support.h"
+#include "ui/qt/element_widgets.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/translations.h"
+
+namespace korvex {
+namespace {
+
+QRect layoutBox(const ElementSpec& item) {
+    return {twipsToPixels(item.left), twipsToPixels(item.top), twipsToPixels(item.width),
+            twipsToPixels(item.height)};
+}
+
+QString buttonMisfit(const ElementButton& button) {
+    const QRect room = button.captionRoom();
+    const QFontMetrics metrics = button.fontMetrics();
+    const QStringList lines = button.text().split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        if (metrics.horizontalAdvance(plainCaption(line)) > room.width())
+            return QStringLiteral("line \"%1\" wider than %2 px").arg(line).arg(room.width());
+    if (int(lines.size()) * metrics.lineSpacing() > room.height())
+        return QStringLiteral("%1 lines taller than %2 px").arg(lines.size()).arg(room.height());
+    return {};
+}
+
+QString labelMisfit(const QLabel& label, const ElementSpec& item) {
+    const QRect shown = label.geometry();
+    const QFontMetrics metrics = label.fontMetrics();
+    if (label.wordWrap()) {
+        const QRect need =
+            metrics.boundingRect(QRect(0, 0, shown.width(), 10000),
+                                 int(label.alignment()) | Qt::TextWordWrap, label.text());
+        // The lowest pixel row of a line's descent is blank in the layout's faces, so the last
+        // line may lose it.
+        if (need.width() > shown.width() || need.height() > shown.height() + 1)
+            return QStringLiteral("wrapped text needs %1x%2 px in %3x%4")
+                .arg(need.width())
+                .arg(need.height())
+                .arg(shown.width())
+                .arg(shown.height());
+    } else if (metrics.horizontalAdvance(label.text()) > shown.width()) {
+        return QStringLiteral("%1 px wide in %2")
+            .arg(metrics.horizontalAdvance(label.text()))
+            .arg(shown.width());
+    }
+    if (!label.parentWidget()->rect().contains(shown)) return QStringLiteral("leaves the window");
+    if (label.font().pixelSize() < layoutFont(item.font).pixelSize() - 1)
+        return QStringLiteral("shrunk to %1 px").arg(label.font().pixelSize());
+    return {};
+}
+
+// Where a label's text is drawn: its lines' extent, placed as the label aligns them.
+QRect textRect(const QLabel& label) {
+    const QFontMetrics metrics = label.fontMetrics();
+    if (label.wordWrap())
+        return metrics.boundingRect(label.geometry(), int(label.alignment()) | Qt::TextWordWrap,
+                                    label.text());
+    const QSize size(metrics.horizontalAdvance(label.text()), metrics.height());
+    return QStyle::alignedRect(Qt::LeftToRight, label.alignment(), size, label.geometry());
+}
+
+// Another element on which the label's text lies; "" when its text lies clear of all others.
+// Elements that show at different times count too: each of them may show with this text.
+QString overlapOf(const QtToolkit& toolkit, const Form& form, const QLabel& label,
+                  const ElementSpec& item) {
+    const QRect text = textRect(label);
+    for (const ElementSpec& other : form.layout().elements) {
+        if (other.name == item.name || other.kind == ElementKind::Field) continue;
+        const QWidget* widget = toolkit.widgetOf(form, other.name);
+        const auto* otherLabel = dynamic_cast<const QLabel*>(widget);
+        if (otherLabel && otherLabel->text().isEmpty()) continue;
+        const QRect area = otherLabel ? textRect(*otherLabel)
+                           : widget   ? widget->geometry()
+                                      : QRect();
+        if (text.intersects(area)) return other.name;
+    }
+    return {};
+}
+
+// "Form1/CB_Save: "Eintragen && weiterwürfeln": line ... wider than 71 px", or "" when it fits.
+QString misfit(const QtToolkit& toolkit, const Form& form, const QString& element) {
+    const ElementSpec& item = *form.layout().find(element);
+    QWidget* widget = toolkit.widgetOf(form, element);
+    QString problem, text;
+    if (const auto* button = dynamic_cast<const ElementButton*>(widget)) {
+        problem = buttonMisfit(*button);
+        text = button->text();
+    } else if (const auto* label = dynamic_cast<const QLabel*>(widget)) {
+        problem = labelMisfit(*label, item);
+        if (problem.isEmpty()) {
+            const QString other = overlapOf(toolkit, form, *label, item);
+            if (!other.isEmpty()) problem = QStringLiteral("lies over ") + other;
+        }
+        text = label->text();
+    }
+    if (problem.isEmpty()) return {};
+    return QStringLiteral("%1/%2: \"%3\": %4").arg(form.name(), element, text, problem);
+}
+
+// Every button and label of an open window, with the texts it shows now.
+QStringList misfits(const QtToolkit& toolkit, const Form& form) {
+    QStringList found;
+    for (const ElementSpec& item : form.layout().elements) {
+        if (item.kind != ElementKind::Button && item.kind != ElementKind::Label) continue;
+        if (form.model().text(item.name).isEmpty()) continue;
+        const QString problem = misfit(toolkit, form, item.name);
+        if (!problem.isEmpty()) found << problem;
+    }
+    return found;
+}
+
+// What the coach panel can say, with the widest numbers a game gives.
+std::vector<std::pair<QString, QString>> coachTexts() {
+    std::vector<std::pair<QString, QString>> texts;
+    const QString advice = QStringLiteral("lblCoachAdvice");
+    for (CoachNotice notice : {CoachNotice::BeforeFirstRoll, CoachNotice::GameOver,
+                               CoachNotice::ForcedRoll, CoachNotice::Working})
+        texts.emplace_back(advice, coachNotice(notice));
+    Advice roll;
+    roll.action = Advice::Action::Roll;
+    texts.emplace_back(advice, describe(roll));
+    roll.keptFaces = {6, 6, 6, 6};
+    texts.emplace_back(advice, describe(roll));
+    for (int category = 0; category < kCategoryCount; ++category) {
+        Advice score;
+        score.action = Advice::Action::Score;
+        score.category = category;
+        score.points = 50;
+        texts.emplace_back(advice, describe(score));
+    }
+    texts.emplace_back(QStringLiteral("lblCoachExpected"), expectedTotalText(888.8));
+    texts.emplace_back(QStringLiteral("lblCoachLast"), lastLossText(88.8));
+    texts.emplace_back(QStringLiteral("lblCoachGame"), gameLossText(888.8));
+    return texts;
+}
+
+class TranslationFit : public ::testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override {
+        const QString language = QString::fromLatin1(GetParam());
+        const QString loaded = installTranslations({language}, {QStringLiteral(KORVEX_QM_DIR)});
+        ASSERT_EQ(loaded, language == QLatin1String("en") ? QString() : language);
+    }
+    void TearDown() override {
+        installTranslations({});
+        qttest::settle();
+    }
+
+    // Opens the window, collects what does not fit, and closes it again.
+    QStringList misfitsOfWindow(Form& form) {
+        toolkit.showModeless(form);
+        QStringList found = misfits(toolkit, form);
+        toolkit.close(form);
+        return found;
+    }
+
+    QtToolkit toolkit;
+    ClockSeededRandom random;
+    MemoryStore store;
+    ModHiScores hiScores{store, toolkit};
+};
+
+TEST_P(TranslationFit, boardWithEveryCoachTextFits) {
+    Form1 board(toolkit, random, hiScores);
+    toolkit.showModeless(board);
+    FormModel& model = board.model();
+    for (const char* name : kCoachPanel) model.setVisible(QString::fromLatin1(name), true);
+    for (int p = 1; p <= 5; ++p) model.setVisible(keepMark(p), true);
+    QStringList found = misfits(toolkit, board);
+    for (const auto& [element, text] : coachTexts()) {
+        model.setText(element, text);
+        const QString problem = misfit(toolkit, board, element);
+        if (!problem.isEmpty()) found << problem;
+    }
+    toolkit.close(board);
+    EXPECT_EQ(found, QStringList());
+}
+
+TEST_P(TranslationFit, dialogsFit) {
+    hiScores.NewHiScore = 1234567;
+    FrmHiScores list(toolkit, hiScores);
+    FrmGetName initials(toolkit, hiScores);
+    FrmAbout about(toolkit);
+    EXPECT_EQ(misfitsOfWindow(list), QStringList());
+    EXPECT_EQ(misfitsOfWindow(initials), QStringList());
+    EXPECT_EQ(misfitsOfWindow(about), QStringList());
+}
+
+// The texts really are the translated ones: a missing .qm must not pass as a fit.
+TEST_P(TranslationFit, windowsShowTheirLanguage) {
+    Form1 board(toolkit, random, hiScores);
+    toolkit.showModeless(board);
+    const auto* roll = dynamic_cast<const QPushButton*>(toolkit.widgetOf(board, "CB_Roll"));
+    ASSERT_NE(roll, nullptr);
+    const bool english = QLatin1String(GetParam()) == QLatin1String("en");
+    EXPECT_EQ(roll->text() == QLatin1String("Roll"), english) << roll->text().toStdString();
+    toolkit.close(board);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationFit, ::testing::Values("en", "de", "fr", "es"),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace korvex
