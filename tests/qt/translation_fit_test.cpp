@@ -214,6 +214,9 @@ TEST_P(TranslationFit, windowsShowTheirLanguage) {
     ASSERT_NE(roll, nullptr);
     const bool english = QLatin1String(GetParam()) == QLatin1String("en");
     EXPECT_EQ(roll->text() == QLatin1String("Roll"), english) << roll->text().toStdString();
+    // What a screen reader announces is in the same language.
+    const QString box = QtToolkit::accessibleNameOf(board, board.model().indexOf("ScoreThreeKind"));
+    EXPECT_EQ(box == QLatin1String("Three of a Kind: open"), english) << box.toStdString();
     toolkit.close(board);
 }
 
