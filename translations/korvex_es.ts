@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Your last choice gave up %1 points.</source>
-        <translation>Tu última elección perdió %1 puntos.</translation>
+        <translation>Tu última elección te costó %1 puntos.</translation>
     </message>
     <message>
         <source>Given up this game: %1 points.</source>

@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Scoring Error</source>
-        <translation>Erreur de marque</translation>
+        <translation>Erreur de score</translation>
     </message>
     <message>
         <source>New Game</source>
