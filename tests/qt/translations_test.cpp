@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "support/qstring_printer.h"
 
@@ -68,6 +70,19 @@ TEST_F(InstallTranslations, takesTheFirstLanguageTheGameHas) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(load(c.wanted), c.loaded) << c.wanted.join(u':').toStdString();
+}
+
+// A regional file wins over its language's; a file without a language is nobody's.
+TEST_F(InstallTranslations, takesOnlyFilesNamedForTheLanguage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString qm = QStringLiteral(KORVEX_QM_DIR "/korvex_fr.qm");
+    ASSERT_TRUE(QFile::copy(qm, dir.filePath("korvex_fr_CA.qm")));
+    ASSERT_TRUE(QFile::copy(qm, dir.filePath("korvex.qm")));
+    const QStringList folders = {dir.path(), QStringLiteral(KORVEX_QM_DIR)};
+    EXPECT_EQ(installTranslations({"fr_CA.UTF-8"}, folders), "fr_CA");
+    EXPECT_EQ(installTranslations({"fr_FR.UTF-8"}, folders), "fr");
+    EXPECT_EQ(installTranslations({"pt_BR"}, folders), "");
 }
 
 TEST_F(InstallTranslations, qtsOwnButtonsFollowTheGamesLanguage) {

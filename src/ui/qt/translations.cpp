@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
+#include <memory>
 
 namespace korvex {
 
@@ -32,11 +34,18 @@ void removeInstalled() {
     }
 }
 
-QTranslator* loaded(const QString& file, const QString& folder) {
-    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(file, folder)) return nullptr;
-    QCoreApplication::installTranslator(translator.get());
-    return translator.release();
+// Installs the translation in the first of `folders` that has `file` ("korvex_de.qm"). The file
+// is named exactly: QTranslator's own search would drop "_de" and try a plain "korvex" file too.
+QTranslator* installFirst(const QString& file, const QStringList& folders) {
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(file);
+        if (!QFileInfo::exists(path)) continue;
+        auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+        if (!translator->load(path)) continue;
+        QCoreApplication::installTranslator(translator.get());
+        return translator.release();
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -66,18 +75,18 @@ QStringList translationFolders() {
 QString installTranslations(const QStringList& languages, const QStringList& folders) {
     removeInstalled();
     for (const QString& wanted : languages) {
-        // "de_DE.UTF-8@euro" down to "de": QTranslator::load drops the suffixes itself.
-        const QString language = wanted.section(QLatin1Char('_'), 0, 0)
-                                     .section(QLatin1Char('.'), 0, 0)
-                                     .section(QLatin1Char('@'), 0, 0);
+        // "pt_BR.UTF-8@euro": a file for "pt_BR" first, then one for "pt".
+        const QString regional =
+            wanted.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+        const QString language = regional.section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en")) return {};
-        for (const QString& folder : folders) {
-            s_game = loaded(QStringLiteral("korvex_") + wanted, folder);
+        for (const QString& name : {regional, language}) {
+            s_game = installFirst(QStringLiteral("korvex_%1.qm").arg(name), folders);
             if (!s_game) continue;
             // Qt's dialog buttons in the same language; without them they stay English.
-            s_qt = loaded(QStringLiteral("qtbase_") + wanted,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            return language;
+            s_qt = installFirst(QStringLiteral("qtbase_%1.qm").arg(language),
+                                {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+            return name;
         }
     }
     return {};

@@ -31,8 +31,8 @@ QStringList translationFolders();
 
 // Loads the first of `languages` that the game has a translation for in `folders`, with Qt's
 // own for the same language, replacing any loaded before. An English entry ahead of every
-// translated one keeps the game in English. Returns the language loaded ("de"), or "" for
-// English.
+// translated one keeps the game in English. Returns the translation loaded ("de", or "pt_BR"
+// where the game has one for that region), or "" for English.
 QString installTranslations(const QStringList& languages,
                             const QStringList& folders = translationFolders());
 
