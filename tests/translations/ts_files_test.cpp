@@ -91,7 +91,7 @@ TEST_P(TsFiles, matchTheSourcesAndAreFinished) {
 TEST_P(TsFiles, translationsKeepWhatTheProgramFillsIn) {
     const TsFile ts = readTs(tsPath(GetParam()));
     ASSERT_EQ(ts.error, QString());
-    EXPECT_EQ(ts.language, GetParam());
+    EXPECT_EQ(ts.language.section(u'_', 0, 0), GetParam());  // "de", or "de_DE" as lupdate names it
     const QRegularExpression placeholder(QStringLiteral("%\\d"));
     const QRegularExpression accessKey(QStringLiteral("(?<!&)&(?!&)"));
     const auto sorted = [](const QString& text, const QRegularExpression& pattern) {
