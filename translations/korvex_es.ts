@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation>Póker</translation>
+        <translation>Cuatro iguales</translation>
     </message>
     <message>
         <source>Full House</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Four of a Kind:</source>
-        <translation>Póker:</translation>
+        <translation>Cuatro iguales:</translation>
     </message>
     <message>
         <source>Full House:</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation>Póker</translation>
+        <translation>Cuatro iguales</translation>
     </message>
     <message>
         <source>Adds all dice if four are the same</source>
