@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include "ui/qt/game_application.h"
+#include "app/desktop_game.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     korvex::setUpApplication();
-    korvex::GameApplication game;
+    korvex::DesktopGame game;
     game.show();
     return app.exec();
 }

@@ -1,7 +1,5 @@
 #include "board/form1_layout.h"
 
-#include "scoring/categories.h"
-
 namespace korvex {
 
 const char* const kRollPictures[3] = {"OneRoll", "TwoRoll", "ThreeRoll"};
@@ -20,6 +18,21 @@ QString holdFlag(int position) {
 }
 QString keepMark(int position) {
     return QStringLiteral("lblKeep%1").arg(position);
+}
+
+const CategoryFields& categoryFields(CategoryId id) {
+    static const std::array<CategoryFields, kCategoryCount> table = [] {
+        const char* stems[] = {"1",     "2",         "3",        "4",         "5",
+                               "6",     "ThreeKind", "FourKind", "FullHouse", "SmStr",
+                               "LgStr", "Korvex",    "Chance"};
+        std::array<CategoryFields, kCategoryCount> out;
+        for (int i = 0; i < kCategoryCount; ++i) {
+            const QString stem = QString::fromLatin1(stems[i]);
+            out[std::size_t(i)] = {"Perm" + stem, "Score" + stem, "Score" + stem + "x"};
+        }
+        return out;
+    }();
+    return table[std::size_t(id)];
 }
 
 namespace {
@@ -97,13 +110,13 @@ void addScoreCard(std::vector<ElementSpec>& out) {
         const bool up = c.upper;
         const int row = up ? i : i - 6;
         const int top = 2280 + 480 * row;
-        const QString caption =
-            (c.id == CategoryId::Korvex ? QStringLiteral("Korvex") : c.title) + QLatin1Char(':');
+        const QString caption = QString::fromLatin1(c.title) + QLatin1Char(':');
         out.push_back(label(QStringLiteral("Label%1").arg(up ? i + 2 : i + 4), caption,
                             up ? 3480 : 5040, top, up ? 615 : 1215, 255, Align::Right, kTeal));
-        out.push_back(scoreBox(c.scoreBox, up ? 4200 : 6360, top, up ? 7 + i : 9 + i));
-        out.push_back(field(c.valueField));
-        out.push_back(field(c.usedFlag));
+        out.push_back(
+            scoreBox(categoryFields(c.id).scoreBox, up ? 4200 : 6360, top, up ? 7 + i : 9 + i));
+        out.push_back(field(categoryFields(c.id).valueField));
+        out.push_back(field(categoryFields(c.id).usedFlag));
     }
     out.push_back(label("Label8", "Subtotal:", 3480, 5160, 615, 255, Align::Right, kTeal));
     out.push_back(scoreBox("Subtotal", 4200, 5160, 13));

@@ -7,7 +7,7 @@
 
 #include "hiscores/frm_get_name.h"
 #include "hiscores/frm_hi_scores.h"
-#include "hiscores/memory_store.h"
+#include "support/memory_store.h"
 #include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 

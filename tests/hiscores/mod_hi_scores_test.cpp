@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "hiscores/memory_store.h"
+#include "support/memory_store.h"
 #include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
