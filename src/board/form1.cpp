@@ -177,6 +177,7 @@ void Form1::dieClick(int face, int position) {
         setBorder(picture, 0);
         setText(flag, kNo);
     }
+    m_coach.refresh();  // its advice is told from the holds
 }
 
 void Form1::categoryClick(CategoryId id) {
