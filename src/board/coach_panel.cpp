@@ -36,7 +36,7 @@ void CoachPanel::toggle() {
 
 void CoachPanel::showPanel(bool on) {
     for (const char* name : kCoachPanel) m_board.setVisible(QString::fromLatin1(name), on);
-    if (!on) markDice({});
+    if (!on) markDice({}, {});
 }
 
 void CoachPanel::newGame() {
@@ -59,7 +59,7 @@ void CoachPanel::beforeCommit(int category) {
 void CoachPanel::refresh() {
     if (!m_on) return;
     showLosses();
-    markDice({});
+    markDice({}, {});
     m_board.setText(kExpected, QString());
     if (!m_game.started())
         return m_board.setText(kAdvice, QStringLiteral("Advice begins with the first roll."));
@@ -78,11 +78,19 @@ void CoachPanel::showAdvice(const Advice& advice) {
     if (advice.action == Advice::Action::None) return;
     m_board.setText(kExpected, QStringLiteral("Expected final total with best play: %1")
                                    .arg(points(advice.expectedTotal)));
-    if (advice.action == Advice::Action::Roll) markDice(advice.hold);
+    if (advice.action == Advice::Action::Roll) markDice(advice.hold, advice.release);
 }
 
-void CoachPanel::markDice(const std::array<bool, 5>& hold) {
-    for (int p = 1; p <= 5; ++p) m_board.setVisible(keepMark(p), m_on && hold[std::size_t(p - 1)]);
+// Under each die: "keep" where the best move holds it, "release" where the player holds a die
+// that the best move lets go.
+void CoachPanel::markDice(const std::array<bool, 5>& keep, const std::array<bool, 5>& release) {
+    for (int p = 1; p <= 5; ++p) {
+        const std::size_t i = std::size_t(p - 1);
+        if (keep[i] || release[i])
+            m_board.setText(keepMark(p),
+                            keep[i] ? QStringLiteral("keep") : QStringLiteral("release"));
+        m_board.setVisible(keepMark(p), m_on && (keep[i] || release[i]));
+    }
 }
 
 void CoachPanel::showLosses() {

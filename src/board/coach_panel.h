@@ -32,7 +32,7 @@ class CoachPanel {
   private:
     void showPanel(bool on);
     void showAdvice(const Advice& advice);
-    void markDice(const std::array<bool, 5>& hold);
+    void markDice(const std::array<bool, 5>& keep, const std::array<bool, 5>& release);
     void showLosses();
 
     FormModel& m_board;

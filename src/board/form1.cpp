@@ -110,7 +110,9 @@ void Form1::CB_Roll_KeyPress(char16_t keyAscii) {
 }
 
 void Form1::dieClick(int face, int position) {
-    if (m_game.toggleHold(face, position)) showDice();
+    if (!m_game.toggleHold(face, position)) return;
+    showDice();
+    m_coach.refresh();  // its advice is told from the holds
 }
 
 void Form1::categoryClick(CategoryId id) {

@@ -186,7 +186,8 @@ void addCoach(std::vector<ElementSpec>& out) {
     }
     out[out.size() - 5].caption = QStringLiteral("Coach");
     for (int p = 1; p <= 5; ++p) {
-        ElementSpec mark = label(keepMark(p), "keep", 3360 + 840 * (p - 1), 1170, 555, 240,
+        // Wider than the die, so "release" fits as well as "keep".
+        ElementSpec mark = label(keepMark(p), "keep", 3360 + 840 * (p - 1) - 120, 1170, 795, 240,
                                  Align::Center, kTeal, kBoldFont);
         mark.fore = Colour::rgb(255, 255, 0);
         mark.visible = false;

@@ -65,6 +65,58 @@ double bestValue(const CoachTable& table, const CoachPosition& position, int rol
     return best;
 }
 
+// The positions to hold for the best mask's faces, taking held dice first where they show a kept
+// face, and what the player must let go of to get there.
+void adviseHolds(Advice& advice, const CoachPosition& position, int holdMask) {
+    std::array<int, 7> wanted{};
+    for (int i = 0; i < 5; ++i)
+        if (holdMask & (1 << i)) ++wanted[std::size_t(position.dice[std::size_t(i)])];
+    for (bool held : {true, false})
+        for (std::size_t i = 0; i < 5; ++i) {
+            int& left = wanted[std::size_t(position.dice[i])];
+            if (position.held[i] == held && left > 0) {
+                advice.hold[i] = true;
+                --left;
+            }
+        }
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (advice.hold[i]) advice.keptFaces.push_back(position.dice[i]);
+        advice.release[i] = position.held[i] && !advice.hold[i];
+        if (advice.release[i]) advice.releasedFaces.push_back(position.dice[i]);
+    }
+    std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+    std::sort(advice.releasedFaces.begin(), advice.releasedFaces.end());
+    advice.holdsMatch = advice.hold == position.held;
+}
+
+QString faceList(const std::vector<int>& faces) {
+    QStringList words;
+    for (int face : faces) words << QString::number(face);
+    return words.join(QLatin1Char(' '));
+}
+
+// "the 3", "the 3 and 5", "the 2, 3 and 5".
+QString releaseList(const std::vector<int>& faces) {
+    QStringList words;
+    for (int face : faces) words << QString::number(face);
+    const QString last = words.takeLast();
+    return words.isEmpty()
+               ? QStringLiteral("the %1").arg(last)
+               : QStringLiteral("the %1 and %2").arg(words.join(QStringLiteral(", ")), last);
+}
+
+QString describeRoll(const Advice& advice) {
+    if (advice.keptFaces.empty() && advice.releasedFaces.empty())
+        return QStringLiteral("Roll all five again");
+    if (advice.holdsMatch)
+        return QStringLiteral("Roll: you already hold %1").arg(faceList(advice.keptFaces));
+    const QString move = advice.keptFaces.empty()
+                             ? QStringLiteral("Roll all five again")
+                             : QStringLiteral("Hold %1 and roll").arg(faceList(advice.keptFaces));
+    if (advice.releasedFaces.empty()) return move;
+    return QStringLiteral("%1 (release %2)").arg(move, releaseList(advice.releasedFaces));
+}
+
 }  // namespace
 
 CoachState coachState(const CoachPosition& position) {
@@ -89,12 +141,7 @@ Advice advise(const CoachTable& table, const CoachPosition& position, const Turn
     }
     if (hold.value > score.value + kTie) {
         advice.action = Advice::Action::Roll;
-        for (int i = 0; i < 5; ++i) {
-            advice.hold[std::size_t(i)] = hold.holdMask & (1 << i);
-            if (advice.hold[std::size_t(i)])
-                advice.keptFaces.push_back(position.dice[std::size_t(i)]);
-        }
-        std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+        adviseHolds(advice, position, hold.holdMask);
         advice.expectedTotal = position.totalSoFar + hold.value;
     } else {
         advice.action = Advice::Action::Score;
@@ -117,12 +164,8 @@ QString describe(const Advice& advice) {
     switch (advice.action) {
         case Advice::Action::None:
             return {};
-        case Advice::Action::Roll: {
-            if (advice.keptFaces.empty()) return QStringLiteral("Roll all five again");
-            QStringList faces;
-            for (int face : advice.keptFaces) faces << QString::number(face);
-            return QStringLiteral("Hold %1 and roll").arg(faces.join(QLatin1Char(' ')));
-        }
+        case Advice::Action::Roll:
+            return describeRoll(advice);
         case Advice::Action::Score:
             return QStringLiteral("Score %1 for %2")
                 .arg(QCoreApplication::translate("Category", category(advice.category).title))
@@ -144,6 +187,7 @@ std::optional<CoachPosition> coachPosition(const Game& game) {
     p.dice = game.faces();
     const int rolls = game.rolls();
     p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
+    for (int i = 0; i < 5; ++i) p.held[std::size_t(i)] = game.held(i);
     return p;
 }
 

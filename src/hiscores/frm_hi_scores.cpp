@@ -72,11 +72,12 @@ FrmHiScores::FrmHiScores(Toolkit& toolkit, ModHiScores& hiScores)
     onClick(QStringLiteral("CB_ClearScores"), [this] { CB_ClearScores_Click(); });
 }
 
-// The rows show the table from the moment the window exists. The initials are asked for only
-// once the list is on screen (the toolkits report activation after showing a window, also where
-// the desktop does not), so the prompt opens over the list rather than over the board.
+// The initials are asked for only once the list is on screen (the toolkits report activation
+// after showing a window, also where the desktop does not), so the prompt opens over the list
+// rather than over the board; the rows are filled after it, so the new entry never shows blank
+// initials behind the prompt. With nothing to ask, the rows are there from the first paint.
 void FrmHiScores::load() {
-    ShowScores();
+    if (!m_hiScores.NewEntryPending) ShowScores();
 }
 
 void FrmHiScores::activate() {

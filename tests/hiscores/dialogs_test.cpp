@@ -119,18 +119,22 @@ TEST_F(DialogTest, reactivationWhileAskingDoesNotAskAgain) {
     EXPECT_EQ(prompts(), 1);
 }
 
-// The list shows the table as soon as it loads, before any activation; the prompt waits for
-// the list to be on screen and active.
-TEST_F(DialogTest, rowsAreFilledAtLoadAndThePromptWaitsForActivation) {
+// With an entry pending, the prompt waits for the list to be on screen and active, and the rows
+// are filled only after it, so the entry's blank initials never show behind it.
+TEST_F(DialogTest, initialsAreAskedBeforeTheRowsAreFilled) {
     hs.NewHiScore = 7;
     hs.CheckHiScores();
     list.load();
     EXPECT_EQ(prompts(), 0);
-    EXPECT_EQ(list.model().text(hiScoreScoreLabel(0)), QStringLiteral("7 "));
-    EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("   "));
-    toolkit.whenModal(QStringLiteral("frmGetName"), [](Form& f) { type(f, QStringLiteral("q")); });
+    QString rowBehindPrompt = QStringLiteral("<not asked>");
+    toolkit.whenModal(QStringLiteral("frmGetName"), [&](Form& f) {
+        rowBehindPrompt = list.model().text(hiScoreScoreLabel(0));
+        type(f, QStringLiteral("q"));
+    });
     list.activate();
     EXPECT_EQ(prompts(), 1);
+    EXPECT_EQ(rowBehindPrompt, QString());
+    EXPECT_EQ(list.model().text(hiScoreScoreLabel(0)), QStringLiteral("7 "));
     EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("Q  "));
 }
 

@@ -15,6 +15,7 @@
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
 #include "support/memory_store.h"
+#include "ui/qt/element_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -148,7 +149,8 @@ TEST(LazyBoard, onlyWhatShowsIsBuiltAndTheFirstRollBuildsItsFaces) {
         QWidget* die = window->findChild<QWidget*>(dieName(face, p));
         ASSERT_NE(die, nullptr) << p;
         EXPECT_TRUE(die->isVisible());
-        EXPECT_EQ(die->geometry(), QRect(224 + 56 * (p - 1), 40, 37, 37));
+        EXPECT_EQ(static_cast<PictureWidget*>(die)->faceRect().translated(die->pos()),
+                  QRect(224 + 56 * (p - 1), 40, 37, 37));
     }
     ASSERT_NE(window->findChild<QWidget*>("OneRoll"), nullptr);
     EXPECT_TRUE(window->findChild<QWidget*>("OneRoll")->isVisible());

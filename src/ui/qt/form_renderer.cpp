@@ -308,7 +308,7 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
             break;
         case ElementKind::Picture: {
             auto* picture = new PictureWidget(item.picture, item.pips, parent);
-            picture->setGeometry(pixelRect(item));
+            picture->setPictureGeometry(pixelRect(item));
             picture->setBorder(state.border);
             widget = picture;
             break;
@@ -320,7 +320,11 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
             return nullptr;  // hidden state: nothing on screen
     }
     widget->setObjectName(item.name);
-    if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
+    // A die takes the focus from Tab only: a click to hold it must leave the focus on Roll, where
+    // the forced-roll keys and Space are read.
+    if (item.kind == ElementKind::Picture)
+        widget->setFocusPolicy(item.tab >= 0 ? Qt::TabFocus : Qt::NoFocus);
+    else if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
         widget->setFocusPolicy(item.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
     if (state.bold != item.font.bold) {
         QFont font = widget->font();
@@ -348,8 +352,10 @@ void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
         label->hooks = hooks;
     } else if (auto* box = dynamic_cast<ElementTextBox*>(widget)) {
         box->hooks = hooks;
-        // Only the player's edits reach the handler; text set from the model is not echoed.
-        QObject::connect(box, &QLineEdit::textEdited, box, [form, name](const QString& text) {
+        // Every change of the field's text reaches the handler once: typing, and also text set
+        // by assistive technology or an input method. Text set from the model is not echoed.
+        QObject::connect(box, &QLineEdit::textChanged, box, [form, name](const QString& text) {
+            if (form->model().text(name) == text) return;
             form->model().setText(name, text);
             form->textChanged(name);
         });
