@@ -145,11 +145,11 @@ void Form1::endGame() {
     if (m_game.cheat().everArmed()) return;
     // Another copy of the game may have stored a score since this one loaded the table.
     m_hiScores.LoadHiScores();
-    m_hiScores.NewHiScore = m_game.card().total();
-    m_hiScores.CheckHiScores();
-    if (!m_hiScores.NewEntryPending) return;
+    const std::optional<int> row = m_hiScores.CheckHiScores(m_game.card().total());
+    if (!row) return;
     {
         FrmHiScores list(toolkit(), m_hiScores);
+        list.askInitialsOf(*row);
         toolkit().showModal(list, this);
     }
     m_hiScores.SaveHiScores();

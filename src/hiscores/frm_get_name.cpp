@@ -46,14 +46,22 @@ FormLayout frmGetNameLayout() {
     return layout;
 }
 
-FrmGetName::FrmGetName(Toolkit& toolkit, ModHiScores& hiScores)
-    : Form(frmGetNameLayout(), toolkit), m_hiScores(hiScores) {
+FrmGetName::FrmGetName(Toolkit& toolkit) : Form(frmGetNameLayout(), toolkit) {
     onChange(kTxtName, [this] { txtName_Change(); });
     onClick(QStringLiteral("cmdOK"), [this] { cmdOK_Click(); });
 }
 
 void FrmGetName::load() {
-    setText(QStringLiteral("lblScore"), ModHiScores::formatScore(m_hiScores.NewHiScore));
+    setText(QStringLiteral("lblScore"), ModHiScores::formatScore(m_newHiScore));
+}
+
+QString FrmGetName::askInitials(Form* owner, qint64 NewHiScore) {
+    m_newHiScore = NewHiScore;
+    m_enteredInitials.clear();
+    toolkit().showModal(*this, owner);
+    // A field left empty, or holding only spaces, files the entry as unnamed.
+    const QString initials = ModHiScores::fitInitials(m_enteredInitials);
+    return initials == ModHiScores::fitInitials(QString()) ? QStringLiteral("???") : initials;
 }
 
 // Typing replaces the "???" at once.
@@ -64,7 +72,7 @@ void FrmGetName::activate() {
 
 // The field keeps the text as typed; only the register is in upper case.
 void FrmGetName::txtName_Change() {
-    m_hiScores.EnteredInitials = ModHiScores::fitInitials(text(kTxtName).toUpper());
+    m_enteredInitials = ModHiScores::fitInitials(text(kTxtName).toUpper());
 }
 
 void FrmGetName::cmdOK_Click() {

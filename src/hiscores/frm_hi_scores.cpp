@@ -67,50 +67,39 @@ FormLayout frmHiScoresLayout() {
 }
 
 FrmHiScores::FrmHiScores(Toolkit& toolkit, ModHiScores& hiScores)
-    : Form(frmHiScoresLayout(), toolkit), m_hiScores(hiScores), m_getName(toolkit, hiScores) {
+    : Form(frmHiScoresLayout(), toolkit), m_hiScores(hiScores), m_getName(toolkit) {
     onClick(QStringLiteral("cmdOK"), [this] { cmdOK_Click(); });
     onClick(QStringLiteral("CB_ClearScores"), [this] { CB_ClearScores_Click(); });
 }
 
 // The initials are asked for only once the list is on screen (the toolkits report activation
 // after showing a window, also where the desktop does not), so the prompt opens over the list
-// rather than over the board; the rows are filled after it, so the new entry never shows blank
-// initials behind the prompt. With nothing to ask, the rows are there from the first paint.
+// rather than over the board; the rows are filled after it, so the new entry never shows
+// unasked initials behind the prompt. With nothing to ask, the rows are there from the first
+// paint.
 void FrmHiScores::load() {
-    if (!m_hiScores.NewEntryPending) ShowScores();
+    if (!m_newEntry) ShowScores();
 }
 
 void FrmHiScores::activate() {
-    askPendingInitials();
+    askNewEntry();
     ShowScores();
     setFocus(QStringLiteral("cmdOK"));
 }
 
-void FrmHiScores::askPendingInitials() {
+void FrmHiScores::askNewEntry() {
     // Some desktops report this window active again while the initials dialog is still open
     // over it; asking then would open a second prompt for the same entry.
-    if (m_asking || !m_hiScores.NewEntryPending) return;
-    for (int i = 0; i < int(m_hiScores.HiScoreTable.size()); ++i) {
-        if (m_hiScores.HiScoreTable[std::size_t(i)].Initials == QStringLiteral("   ")) {
-            m_asking = true;
-            GetInitials(i);
-            m_asking = false;
-            break;
-        }
-    }
-    // Also when no entry waits any more (a reload let it fall out): nothing is left to ask, and
-    // a flag left raised would prompt for some later entry that is not this player's.
-    m_hiScores.NewEntryPending = false;
+    if (m_asking || !m_newEntry) return;
+    m_asking = true;
+    GetInitials(*m_newEntry);
+    m_asking = false;
+    m_newEntry.reset();
 }
 
 void FrmHiScores::GetInitials(int index) {
-    m_hiScores.EnteredInitials = QStringLiteral("   ");
-    m_hiScores.NewHiScore = m_hiScores.HiScoreTable[std::size_t(index)].Score;
-    toolkit().showModal(m_getName, this);
-    if (m_hiScores.EnteredInitials == QStringLiteral("   "))
-        m_hiScores.EnteredInitials = QStringLiteral("???");
-    m_hiScores.HiScoreTable[std::size_t(index)].Initials =
-        ModHiScores::fitInitials(m_hiScores.EnteredInitials);
+    HiScoreEntry& entry = m_hiScores.HiScoreTable.at(std::size_t(index));
+    entry.Initials = m_getName.askInitials(this, entry.Score);
 }
 
 void FrmHiScores::ShowScores() {
