@@ -195,11 +195,9 @@ MessageResult QtToolkit::messageBox(Form* owner, const QString& text, const QStr
 void QtToolkit::setPointer(Pointer pointer) {
     if (pointer == Pointer::Arrow) {
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        ++m_pointerOverrides;
         return;
     }
     while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-    m_pointerOverrides = 0;
 }
 
 AppIdentity QtToolkit::identity() const {

@@ -66,7 +66,6 @@ class QtToolkit : public Toolkit {
     // still waiting for its deferred deletion.
     QObject m_lifetime;
     int m_messageBoxes = 0;  // message boxes of ours on screen
-    int m_pointerOverrides = 0;
 };
 
 }  // namespace korvex

@@ -1,4 +1,4 @@
-#include "coach/coach_self_play.h"
+#include "support/coach_self_play.h"
 
 #include <algorithm>
 #include <stdexcept>
