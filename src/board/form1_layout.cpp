@@ -1,5 +1,7 @@
 #include "board/form1_layout.h"
 
+#include <QCoreApplication>
+
 namespace korvex {
 
 const char* const kRollPictures[3] = {"OneRoll", "TwoRoll", "ThreeRoll"};
@@ -61,9 +63,10 @@ ElementSpec label(const QString& name, const QString& caption, int l, int t, int
     return e;
 }
 
-// A visible score box: clickable, shows numbers, takes no typed text.
-ElementSpec scoreBox(const QString& name, int l, int t, int tab) {
+// A visible score box: clickable, shows numbers, takes no typed text; named by its row's label.
+ElementSpec scoreBox(const QString& name, int l, int t, int tab, const QString& label) {
     ElementSpec e = makeElement(ElementKind::TextBox, name, l, t, 495, 285);
+    e.labelledBy = label;
     e.align = Align::Center;
     e.readOnly = true;
     e.tab = tab;
@@ -111,20 +114,21 @@ void addScoreCard(std::vector<ElementSpec>& out) {
         const int row = up ? i : i - 6;
         const int top = 2280 + 480 * row;
         const QString caption = QString::fromLatin1(c.title) + QLatin1Char(':');
-        out.push_back(label(QStringLiteral("Label%1").arg(up ? i + 2 : i + 4), caption,
-                            up ? 3480 : 5040, top, up ? 615 : 1215, 255, Align::Right, kTeal));
-        out.push_back(
-            scoreBox(categoryFields(c.id).scoreBox, up ? 4200 : 6360, top, up ? 7 + i : 9 + i));
+        const QString rowLabel = QStringLiteral("Label%1").arg(up ? i + 2 : i + 4);
+        out.push_back(label(rowLabel, caption, up ? 3480 : 5040, top, up ? 615 : 1215, 255,
+                            Align::Right, kTeal));
+        out.push_back(scoreBox(categoryFields(c.id).scoreBox, up ? 4200 : 6360, top,
+                               up ? 7 + i : 9 + i, rowLabel));
         out.push_back(field(categoryFields(c.id).valueField));
         out.push_back(field(categoryFields(c.id).usedFlag));
     }
     out.push_back(label("Label8", "Subtotal:", 3480, 5160, 615, 255, Align::Right, kTeal));
-    out.push_back(scoreBox("Subtotal", 4200, 5160, 13));
+    out.push_back(scoreBox("Subtotal", 4200, 5160, 13, "Label8"));
     out.push_back(label("Label9", "Bonus:", 3480, 5640, 615, 255, Align::Right, kTeal));
-    out.push_back(scoreBox("Bonus", 4200, 5640, 14));
+    out.push_back(scoreBox("Bonus", 4200, 5640, 14, "Label9"));
     out.push_back(field("Bonusx"));
     out.push_back(label("Label17", "Total:", 4560, 6240, 615, 255, Align::Right, kTeal));
-    out.push_back(scoreBox("Total", 5280, 6240, 22));
+    out.push_back(scoreBox("Total", 5280, 6240, 22, "Label17"));
     out.push_back(line("Line2", 3360, 5040, 4800, 5040, kBlack, 1));
     out.push_back(line("Line1", 3120, 6120, 7200, 6120, kBlack, 1));
 }
@@ -138,6 +142,9 @@ void addDice(std::vector<ElementSpec>& out) {
             ElementSpec die = picture(dieName(f, p), PictureKind::DieFace, f, 3360 + 840 * (p - 1),
                                       600, 555, 555, f == 1);
             die.tab = tab++;
+            die.accessibleName = QCoreApplication::translate("Form1", "Die %1: %2").arg(p).arg(f);
+            // A framed die is one the player keeps through the next roll.
+            die.borderMeaning = QCoreApplication::translate("Form1", "held");
             out.push_back(die);
         }
         out.push_back(field(faceField(p)));

@@ -83,6 +83,12 @@ struct ElementSpec {
     // A key that clicks the element from anywhere in its window ("F1"): how a player without
     // a mouse reaches elements that take no focus, such as link labels.
     QString shortcut;
+    // What a screen reader calls a picture ("Die 2: 4"); empty for the name its kind gives.
+    QString accessibleName;
+    // TextBox: the label whose caption names it ("Label5" for the Fours box), if any.
+    QString labelledBy;
+    // What a frame on the element means to the player, said after its name ("held").
+    QString borderMeaning;
 };
 
 enum class FrameStyle { Sizable, FixedDialog };

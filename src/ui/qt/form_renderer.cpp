@@ -158,35 +158,6 @@ QWidget* makeLine(const ElementSpec& item, QWidget* parent) {
     return new LineWidget(from, to, item.lineWidth, resolve(item.fore).value_or(Qt::black), parent);
 }
 
-// The position in a die picture's name "Die<face>_<position>", or "" for any other name. Read
-// by hand: a regular expression would bring its whole engine into memory at start-up.
-QString diePosition(const QString& name) {
-    const auto isDigits = [](QStringView text) {
-        return !text.isEmpty() && std::all_of(text.begin(), text.end(),
-                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
-    };
-    if (!name.startsWith(QLatin1String("Die"))) return {};
-    const qsizetype underscore = name.indexOf(QLatin1Char('_'));
-    if (underscore < 0) return {};
-    const QStringView face = QStringView(name).mid(3, underscore - 3);
-    const QStringView position = QStringView(name).mid(underscore + 1);
-    return isDigits(face) && isDigits(position) ? position.toString() : QString();
-}
-
-// The caption label of a score box: on the same row, ending just left of the box.
-int rowLabelOf(const FormLayout& layout, const ElementSpec& box) {
-    constexpr int kRowSlack = 60, kGap = 300;  // twips
-    int best = -1, bestRight = -1;
-    for (int i = 0; i < int(layout.elements.size()); ++i) {
-        const ElementSpec& e = layout.elements[std::size_t(i)];
-        const int right = e.left + e.width;
-        if (e.kind != ElementKind::Label || std::abs(e.top - box.top) > kRowSlack) continue;
-        if (right > box.left + kRowSlack || box.left - right > kGap) continue;
-        if (right > bestRight) best = i, bestRight = right;
-    }
-    return best;
-}
-
 }  // namespace
 
 QString QtToolkit::accessibleNameOf(const Form& form, int element) {
@@ -199,8 +170,8 @@ QString QtToolkit::accessibleNameOf(const Form& form, int element) {
         case ElementKind::Label:
             return state.text;
         case ElementKind::TextBox: {
-            const int label = rowLabelOf(layout, item);
-            if (label < 0) return {};
+            if (item.labelledBy.isEmpty()) return {};
+            const int label = form.model().indexOf(item.labelledBy);
             QString caption = form.model().state(label).text.trimmed();
             if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
             return caption + QStringLiteral(": ") +
@@ -208,11 +179,11 @@ QString QtToolkit::accessibleNameOf(const Form& form, int element) {
         }
         case ElementKind::Picture:
             if (item.picture == PictureKind::DieFace) {
-                const QString position = diePosition(item.name);
-                QString name = position.isEmpty()
-                                   ? QStringLiteral("Die: %1").arg(item.pips)
-                                   : QStringLiteral("Die %1: %2").arg(position).arg(item.pips);
-                return state.border == 1 ? name + QStringLiteral(", held") : name;
+                const QString name = item.accessibleName.isEmpty()
+                                         ? QStringLiteral("Die: %1").arg(item.pips)
+                                         : item.accessibleName;
+                if (state.border == 0 || item.borderMeaning.isEmpty()) return name;
+                return name + QStringLiteral(", ") + item.borderMeaning;
             }
             if (item.picture == PictureKind::RollFace)
                 return QStringLiteral("Roll %1").arg(item.pips);
@@ -417,8 +388,9 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
     // A score box is named after its row's label, so a new caption renames the boxes too.
     if (change == Change::Text && dynamic_cast<QLabel*>(widget)) {
         const auto& elements = window.form->layout().elements;
+        const QString& label = elements[std::size_t(index)].name;
         for (std::size_t i = 0; i < elements.size(); ++i)
-            if (elements[i].kind == ElementKind::TextBox && window.widgets[i])
+            if (elements[i].labelledBy == label && window.widgets[i])
                 window.widgets[i]->setAccessibleName(accessibleNameOf(*window.form, int(i)));
     }
 }
