@@ -39,28 +39,28 @@ int fourKindPoints(const Faces& faces) {
 
 int fullHousePoints(const Faces& faces) {
     const int largest = largestGroup(faces);
-    if (largest == 5) return 25;
+    if (largest == 5) return kFullHousePoints;
     if (largest != 3) return 0;
     // Three alike: the other two must match each other.
     for (int face : faces) {
         const int n = int(std::count(faces.begin(), faces.end(), face));
         if (n != 3 && n != 2) return 0;
     }
-    return 25;
+    return kFullHousePoints;
 }
 
 int smallStraightPoints(const Faces& faces) {
     if (!shows(faces, 3) || !shows(faces, 4)) return 0;
     const bool run = (shows(faces, 1) && shows(faces, 2)) || (shows(faces, 2) && shows(faces, 5)) ||
                      (shows(faces, 5) && shows(faces, 6));
-    return run ? 30 : 0;
+    return run ? kSmallStraightPoints : 0;
 }
 
 int largeStraightPoints(const Faces& faces) {
     for (std::size_t i = 0; i < faces.size(); ++i)
         for (std::size_t j = i + 1; j < faces.size(); ++j)
             if (faces[i] == faces[j]) return 0;
-    return shows(faces, 1) && shows(faces, 6) ? 0 : 40;
+    return shows(faces, 1) && shows(faces, 6) ? 0 : kLargeStraightPoints;
 }
 
 bool isFiveOfAKind(const Faces& faces) {
@@ -68,7 +68,7 @@ bool isFiveOfAKind(const Faces& faces) {
 }
 
 int korvexPoints(const Faces& faces) {
-    return isFiveOfAKind(faces) ? 50 : 0;
+    return isFiveOfAKind(faces) ? kFiveOfAKindPoints : 0;
 }
 
 }  // namespace korvex

@@ -8,6 +8,12 @@ namespace korvex {
 
 using Faces = std::array<int, 5>;
 
+// The fixed points of the categories that do not add up the dice.
+inline constexpr int kFullHousePoints = 25;
+inline constexpr int kSmallStraightPoints = 30;
+inline constexpr int kLargeStraightPoints = 40;
+inline constexpr int kFiveOfAKindPoints = 50;
+
 // Points of the upper category of face k: k for every die showing k.
 int upperPoints(const Faces& faces, int face);
 // The sum of the five dice.

@@ -107,10 +107,4 @@ struct FormLayout {
     const ElementSpec* find(const QString& element) const;
 };
 
-// A row of a layout table with the columns every element has; the rest keep their defaults.
-ElementSpec makeElement(ElementKind kind, const QString& name, int left, int top, int width,
-                        int height, const QString& caption = QString());
-// A straight rule from (x1, y1) to (x2, y2), `width` pixels wide at 96 dpi.
-ElementSpec makeLine(const QString& name, int x1, int y1, int x2, int y2, Colour colour, int width);
-
 }  // namespace korvex
