@@ -58,63 +58,31 @@ StoreError tooLarge(const QString& path, const QString& consequence) {
                       StoreError::Kind::Damaged);
 }
 
-}  // namespace
-
-// QSettings reads and composes the ini text exactly as the game always has, but only over a
-// private copy of bytes that the store read itself, in a folder of its own. Every copy gets a
-// name never used before in this process, so QSettings' process-wide cache can never mistake
-// one for another.
-class QSettingsStore::Scratch {
+// A private copy of bytes that the store read itself, for QSettings to work on, in a folder
+// of its own that goes with it. Every copy gets a name never used before in this process, so
+// QSettings' process-wide cache can never mistake one for another.
+class ScratchCopy {
   public:
-    struct Section {
-        QHash<QString, QString> values;
-        bool damaged = false;
-    };
-
-    Section readSection(const QByteArray& bytes, const QString& section) {
-        const QString file = put(bytes);
-        Section result;
-        {
-            QSettings ini(file, QSettings::IniFormat);
-            ini.beginGroup(section);
-            const QStringList keys = ini.childKeys();
-            for (const QString& key : keys) {
-                const QVariant value = ini.value(key);
-                // An ini value with bare commas reads back as a list; the game never writes
-                // one, but a hand-edited file may hold it.
-                result.values.insert(key, value.typeId() == QMetaType::QStringList
-                                              ? value.toStringList().join(QLatin1Char(','))
-                                              : value.toString());
-            }
-            result.damaged = ini.status() == QSettings::FormatError;
-        }
-        QFile::remove(file);
-        return result;
+    explicit ScratchCopy(const QByteArray& bytes)
+        : m_base(base()), m_folder(m_base + QStringLiteral("/korvex-XXXXXX")) {
+        static std::atomic<quint64> serial{0};
+        if (!m_folder.isValid()) throw failed(m_folder.errorString());
+        m_path = m_folder.filePath(QString::number(++serial) + QStringLiteral(".conf"));
+        QFile file(m_path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+            file.write(bytes) != bytes.size() || !file.flush())
+            throw failed(file.errorString());
     }
-
-    // The file's bytes with `changes` made, in the form QSettings writes.
-    QByteArray apply(const QByteArray& bytes, const std::vector<Change>& changes) {
-        const QString file = put(bytes);
-        QSettings::Status status;
-        {
-            QSettings ini(file, QSettings::IniFormat);
-            ini.setAtomicSyncRequired(false);  // a private copy: no need to flush it to disk
-            for (const Change& change : changes) {
-                if (change.key.isEmpty())
-                    ini.remove(change.section);
-                else
-                    ini.setValue(change.section + QLatin1Char('/') + change.key, change.value);
-            }
-            ini.sync();
-            status = ini.status();
-        }
-        QFile composed(file);
-        const bool ok = status != QSettings::AccessError && composed.open(QIODevice::ReadOnly);
-        const QByteArray result = ok ? composed.readAll() : QByteArray();
-        composed.close();
-        QFile::remove(file);
-        if (!ok) throw scratchFailed(tr("its new text could not be composed there"));
-        return result;
+    const QString& path() const { return m_path; }
+    QByteArray bytes() const {
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly)) throw failed(file.errorString());
+        return file.readAll();
+    }
+    StoreError failed(const QString& cause) const {
+        return StoreError(tr("Korvex could not work on its high scores in the temporary folder "
+                             "%1: %2.")
+                              .arg(shown(m_base), cause));
     }
 
   private:
@@ -122,38 +90,60 @@ class QSettingsStore::Scratch {
     // from being read; without one the temporary folder serves.
     static QString base() {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        return !runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable()
-                   ? runtime
-                   : QDir::tempPath();
-    }
-
-    QString put(const QByteArray& bytes) {
-        static std::atomic<quint64> serial{0};
-        if (!m_folder || !m_folder->isValid()) {
-            m_base = base();
-            m_folder = std::make_unique<QTemporaryDir>(m_base + QStringLiteral("/korvex-XXXXXX"));
-            if (!m_folder->isValid()) throw scratchFailed(m_folder->errorString());
-        }
-        const QString path =
-            m_folder->filePath(QString::number(++serial) + QStringLiteral(".conf"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-            file.write(bytes) != bytes.size() || !file.flush()) {
-            const QString cause = file.errorString();
-            file.remove();
-            throw scratchFailed(cause);
-        }
-        return path;
-    }
-
-    StoreError scratchFailed(const QString& cause) const {
-        return StoreError(tr("Korvex could not work on its high scores in the temporary folder "
-                             "%1: %2.")
-                              .arg(shown(m_base), cause));
+        const QFileInfo info(runtime);
+        return !runtime.isEmpty() && info.isDir() && info.isWritable() ? runtime : QDir::tempPath();
     }
 
     QString m_base;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    QTemporaryDir m_folder;
+    QString m_path;
+};
+
+}  // namespace
+
+// QSettings reads and composes the ini text exactly as the game always has, but only over
+// scratch copies: it never opens the real file.
+class QSettingsStore::Scratch {
+  public:
+    struct Section {
+        QHash<QString, QString> values;
+        bool damaged = false;
+    };
+
+    static Section readSection(const QByteArray& bytes, const QString& section) {
+        const ScratchCopy copy(bytes);
+        QSettings ini(copy.path(), QSettings::IniFormat);
+        ini.beginGroup(section);
+        Section result;
+        const QStringList keys = ini.childKeys();
+        for (const QString& key : keys) {
+            const QVariant value = ini.value(key);
+            // An ini value with bare commas reads back as a list; the game never writes one,
+            // but a hand-edited file may hold it.
+            result.values.insert(key, value.typeId() == QMetaType::QStringList
+                                          ? value.toStringList().join(QLatin1Char(','))
+                                          : value.toString());
+        }
+        result.damaged = ini.status() == QSettings::FormatError;
+        return result;
+    }
+
+    // The file's bytes with `changes` made, in the form QSettings writes.
+    static QByteArray apply(const QByteArray& bytes, const std::vector<Change>& changes) {
+        const ScratchCopy copy(bytes);
+        QSettings ini(copy.path(), QSettings::IniFormat);
+        ini.setAtomicSyncRequired(false);  // a private copy: no need to flush it to disk
+        for (const Change& change : changes) {
+            if (change.key.isEmpty())
+                ini.remove(change.section);
+            else
+                ini.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+        }
+        ini.sync();
+        if (ini.status() == QSettings::AccessError)
+            throw copy.failed(tr("its new text could not be composed there"));
+        return copy.bytes();
+    }
 };
 
 // While any lock of this store is held, its saves need no other; the last one to go ends what
@@ -176,7 +166,7 @@ class QSettingsStore::HeldLock : public StoreLock {
 QSettingsStore::QSettingsStore() : QSettingsStore(userFilePath()) {}
 
 QSettingsStore::QSettingsStore(const QString& filePath, int lockTimeoutMs)
-    : m_path(filePath), m_lockTimeoutMs(lockTimeoutMs), m_scratch(std::make_unique<Scratch>()) {}
+    : m_path(filePath), m_lockTimeoutMs(lockTimeoutMs) {}
 
 QSettingsStore::~QSettingsStore() = default;
 
@@ -229,7 +219,7 @@ void QSettingsStore::loadSection(const QString& section) {
     m_read[section].clear();
     const settings_file::Contents file = settings_file::read(m_path);
     if (file.tooLarge) throw tooLarge(m_path, tr("It was not read."));
-    const Scratch::Section found = m_scratch->readSection(file.bytes, section);
+    const Scratch::Section found = Scratch::readSection(file.bytes, section);
     m_values[section] = found.values;
     m_read[section] = found.values;
     if (found.damaged)
@@ -252,7 +242,7 @@ void QSettingsStore::sync() {
         if (m_locksHeld == 0) own = lock();
         const settings_file::Contents file = settings_file::read(m_path);
         if (file.tooLarge && !m_damageKept) throw tooLarge(m_path, tr("It was left as it is."));
-        replaceFile(m_scratch->apply(file.bytes, m_changes));
+        replaceFile(Scratch::apply(file.bytes, m_changes));
     } catch (const StoreError&) {
         dropChanges();  // a refused change must never be written by a later save
         throw;

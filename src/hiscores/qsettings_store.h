@@ -61,7 +61,6 @@ class QSettingsStore : public SettingsStore {
 
     QString m_path;
     int m_lockTimeoutMs;
-    std::unique_ptr<Scratch> m_scratch;
     Sections m_values;  // what read() answers: the file as last read, plus pending changes
     Sections m_read;    // the file as last read or written
     std::vector<Change> m_changes;

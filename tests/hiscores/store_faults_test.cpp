@@ -147,6 +147,9 @@ class Writer {
             return std::nullopt;
         m_output += m_process.readAllStandardOutput();
         QStringList lines;
+        if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
+            lines << QStringLiteral("exit code %1: ").arg(m_process.exitCode()) +
+                         QString::fromUtf8(m_process.readAllStandardError());
         for (const QString& line : QString::fromUtf8(m_output).split('\n', Qt::SkipEmptyParts)) {
             if (line.startsWith(QStringLiteral("busy ")) && busy)
                 *busy += line.mid(5).toInt();
@@ -496,9 +499,11 @@ TEST_F(StoreFaultTest, storedFormIsQSettingsOwn) {
         }
         EXPECT_EQ(bytesOf(path()), bytesOf(reference));
         const QHash<QString, QString> after = qsettingsValues(bytesOf(path()));
-        for (auto it = before.begin(); it != before.end(); ++it)
-            if (!it.key().startsWith(QStringLiteral("HiScores/")))
+        for (auto it = before.begin(); it != before.end(); ++it) {
+            if (!it.key().startsWith(QStringLiteral("HiScores/"))) {
                 EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+            }
+        }
     }
 }
 
