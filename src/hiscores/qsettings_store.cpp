@@ -48,7 +48,9 @@ bool holdsSameBytes(const QString& copy, const QString& path, const struct stat&
     if (::stat(QFile::encodeName(copy).constData(), &kept) != 0 || !S_ISREG(kept.st_mode))
         return false;
     if (kept.st_dev == file.st_dev && kept.st_ino == file.st_ino) return true;
-    return kept.st_size == file.st_size && fileDigest(copy) == fileDigest(path);
+    // Files too large to be a table are not read through just to compare them.
+    return kept.st_size == file.st_size && file.st_size <= settings_file::kMaxBytes &&
+           fileDigest(copy) == fileDigest(path);
 }
 
 StoreError tooLarge(const QString& path, const QString& consequence) {
@@ -274,11 +276,12 @@ void QSettingsStore::keepDamagedCopy() {
         }
         copy = damagedCopyName() + QLatin1Char('.') + QString::number(n);
     }
-    // A second name for the same bytes is made at once whatever their size; a disk without
-    // such names gets a copy.
-    if (::linkat(AT_FDCWD, QFile::encodeName(m_path).constData(), AT_FDCWD,
-                 QFile::encodeName(copy).constData(), AT_SYMLINK_FOLLOW) != 0 &&
-        !QFile::copy(m_path, copy))
+    // A file too large to be a table gets a second name instead, made at once whatever its
+    // size (the save replaces the file under its first name by a new one, so the bytes stay).
+    const bool linked = file.st_size > settings_file::kMaxBytes &&
+                        ::linkat(AT_FDCWD, QFile::encodeName(m_path).constData(), AT_FDCWD,
+                                 QFile::encodeName(copy).constData(), AT_SYMLINK_FOLLOW) == 0;
+    if (!linked && !QFile::copy(m_path, copy))
         throw StoreError(tr("A copy of the damaged high-score file could not be kept as %1, so "
                             "the file was left as it is.")
                              .arg(shown(copy)));
