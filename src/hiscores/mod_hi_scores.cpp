@@ -148,7 +148,7 @@ void ModHiScores::LoadHiScores() {
     QStringList problems;
     HiScoreTableType table;
     try {
-        m_store.reload();
+        m_store.reload(kSection);
     } catch (const StoreError& e) {
         problems << e.description();
     }
@@ -175,7 +175,7 @@ void ModHiScores::SaveHiScores() {
         const auto held = m_store.lock();
         bool damaged = false;
         try {
-            m_store.reload();
+            m_store.reload(kSection);
         } catch (const StoreError& e) {
             if (e.kind() != StoreError::Kind::Damaged) throw;
             damaged = true;  // what could be read is kept; the rest was reported at load

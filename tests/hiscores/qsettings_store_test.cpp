@@ -130,7 +130,8 @@ TEST_F(SettingsFileTest, lockHeldByAnotherCopyIsReportedAndNothingWritten) {
     g.finish(20, QStringLiteral("TWO"));
     ASSERT_EQ(g.toolkit.messages().size(), 1u);
     EXPECT_EQ(g.toolkit.messages()[0].title, QStringLiteral("SaveHiScores"));
-    EXPECT_TRUE(g.toolkit.messages()[0].text.contains(QStringLiteral("Another copy")));
+    EXPECT_TRUE(g.toolkit.messages()[0].text.contains(QStringLiteral("locked by another running copy")))
+        << g.toolkit.messages()[0].text.toStdString();
     EXPECT_EQ(readFile(path()), before);
     EXPECT_EQ(g.hs.HiScoreTable[9].Initials, QStringLiteral("TWO"));
     other.unlock();
