@@ -1,5 +1,4 @@
-// The generic renderer: widgets built from a form's layout table, kept in step with its model,
-// and named for screen readers. One code path for every window of the game.
+#include "ui/qt/form_view.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,7 +8,6 @@
 
 #include "korvex_version.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/toolkit_window.h"
 
 namespace korvex {
 
@@ -160,7 +158,7 @@ QWidget* makeLine(const ElementSpec& item, QWidget* parent) {
 
 }  // namespace
 
-QString QtToolkit::accessibleNameOf(const Form& form, int element) {
+QString FormView::accessibleNameOf(const Form& form, int element) {
     const FormLayout& layout = form.layout();
     const ElementSpec& item = layout.elements.at(std::size_t(element));
     const FormModel::ElementState& state = form.model().state(element);
@@ -197,20 +195,18 @@ QString QtToolkit::accessibleNameOf(const Form& form, int element) {
     return {};
 }
 
-void QtToolkit::build(Window& window, Form* owner) {
-    const FormLayout& layout = window.form->layout();
-    Window* ownerWindow = windowFor(owner);
-    QWidget* ownerTop = ownerWindow ? ownerWindow->top.data() : nullptr;
+FormView::FormView(Form& form, QWidget* ownerTop, IsOpen isOpen) : m_form(form) {
+    const FormLayout& layout = form.layout();
     if (layout.frame == FrameStyle::Sizable) {
         auto* frame = new FormWindow;
-        window.top = frame;
-        window.hooks = &frame->hooks;
+        m_top = frame;
+        m_hooks = &frame->hooks;
     } else {
         auto* frame = new FormDialog(ownerTop);
-        window.top = frame;
-        window.hooks = &frame->hooks;
+        m_top = frame;
+        m_hooks = &frame->hooks;
     }
-    QWidget* top = window.top;
+    QWidget* top = m_top;
     top->setWindowTitle(layout.caption);
     top->setWindowIcon(appIcon());
     top->setFont(layoutFont(layout.defaultFont));
@@ -223,21 +219,20 @@ void QtToolkit::build(Window& window, Form* owner) {
     // Only what is on screen at the start is built now; the rest (the dice faces not showing,
     // the roll indicator, the coach's panel) is built when it first shows. Later elements are
     // created later and so lie above earlier ones where they overlap.
-    window.widgets.resize(layout.elements.size());
+    m_widgets.resize(layout.elements.size());
     for (int i = 0; i < int(layout.elements.size()); ++i)
-        if (window.form->model().state(i).visible)
-            window.widgets[std::size_t(i)] = buildElement(window, i, top);
-    chainTabOrder(window);
-    addShortcuts(window);
-    place(window, owner);
+        if (form.model().state(i).visible) m_widgets[std::size_t(i)] = buildElement(i, top);
+    chainTabOrder();
+    addShortcuts(isOpen);
+    place(ownerTop);
 }
 
-void QtToolkit::addShortcuts(Window& window) {
-    Form* form = window.form;
+void FormView::addShortcuts(const IsOpen& isOpen) {
+    Form* form = &m_form;
     for (const ElementSpec& item : form->layout().elements) {
         if (item.shortcut.isEmpty()) continue;
-        auto* shortcut = new QShortcut(QKeySequence(item.shortcut), window.top);
-        QObject::connect(shortcut, &QShortcut::activated, window.top, [this, form, item] {
+        auto* shortcut = new QShortcut(QKeySequence(item.shortcut), m_top);
+        QObject::connect(shortcut, &QShortcut::activated, m_top, [isOpen, form, item] {
             const FormModel& model = form->model();
             if (isOpen(*form) && model.visible(item.name) && model.enabled(item.name))
                 form->click(item.name);
@@ -245,34 +240,34 @@ void QtToolkit::addShortcuts(Window& window) {
     }
 }
 
-QWidget* QtToolkit::ensureWidget(Window& window, int index) {
-    QWidget* widget = window.widgets.at(std::size_t(index));
-    const ElementSpec& item = window.form->layout().elements[std::size_t(index)];
-    if (widget || item.kind == ElementKind::Field || !window.top) return widget;
-    widget = buildElement(window, index, window.top);
-    window.widgets[std::size_t(index)] = widget;
+QWidget* FormView::widget(int index) {
+    QWidget* widget = m_widgets.at(std::size_t(index));
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    if (widget || item.kind == ElementKind::Field || !m_top) return widget;
+    widget = buildElement(index, m_top);
+    m_widgets[std::size_t(index)] = widget;
     // Into the stacking order where it would have been had it been built with the window: just
     // below the first later element that exists, so it still lies above every earlier one.
-    for (std::size_t j = std::size_t(index) + 1; j < window.widgets.size(); ++j) {
-        if (QWidget* later = window.widgets[j]) {
+    for (std::size_t j = std::size_t(index) + 1; j < m_widgets.size(); ++j) {
+        if (QWidget* later = m_widgets[j]) {
             widget->stackUnder(later);
             break;
         }
     }
-    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder(window);
+    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder();
     return widget;
 }
 
-QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
-    const ElementSpec& item = window.form->layout().elements[std::size_t(index)];
-    const FormModel::ElementState& state = window.form->model().state(index);
+QWidget* FormView::buildElement(int index, QWidget* parent) {
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    const FormModel::ElementState& state = m_form.model().state(index);
     QWidget* widget = nullptr;
     switch (item.kind) {
         case ElementKind::Button:
             widget = makeButton(item, state.text, parent);
             break;
         case ElementKind::Label:
-            widget = makeLabel(item, state.text, parent, clientRect(window.form->layout()));
+            widget = makeLabel(item, state.text, parent, clientRect(m_form.layout()));
             break;
         case ElementKind::TextBox:
             widget = makeTextBox(item, state.text, parent);
@@ -304,14 +299,14 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
     }
     widget->setEnabled(state.enabled);
     widget->setVisible(state.visible);
-    const QString name = accessibleNameOf(*window.form, index);
+    const QString name = accessibleNameOf(m_form, index);
     if (!name.isEmpty()) widget->setAccessibleName(name);
-    wireElement(window, index, widget);
+    wireElement(index, widget);
     return widget;
 }
 
-void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
-    Form* form = window.form;
+void FormView::wireElement(int index, QWidget* widget) {
+    Form* form = &m_form;
     const QString name = form->layout().elements[std::size_t(index)].name;
     ElementHooks hooks;
     hooks.click = [form, name] { form->click(name); };
@@ -335,16 +330,16 @@ void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
     }
 }
 
-void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
+void FormView::mirror(int index, FormModel::Change change) {
     using Change = FormModel::Change;
-    const FormModel::ElementState& state = window.form->model().state(index);
-    QWidget* widget = window.widgets.at(std::size_t(index));
+    const FormModel::ElementState& state = m_form.model().state(index);
+    QWidget* widget = m_widgets.at(std::size_t(index));
     if (!widget) {
         // An element not built yet is built from the model when it shows, as it is then; the
         // focus and a selection need the widget at once.
         const bool shows = change == Change::Visible && state.visible;
         if (!shows && change != Change::Focus && change != Change::SelectAll) return;
-        widget = ensureWidget(window, index);
+        widget = this->widget(index);
         if (!widget || shows) return;
     }
     switch (change) {
@@ -352,8 +347,8 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
             if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
             if (auto* label = dynamic_cast<QLabel*>(widget)) {
                 label->setText(state.text);
-                fitLabel(label, window.form->layout().elements[std::size_t(index)],
-                         clientRect(window.form->layout()));
+                fitLabel(label, m_form.layout().elements[std::size_t(index)],
+                         clientRect(m_form.layout()));
             }
             if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
                 box->setText(state.text);
@@ -382,25 +377,25 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
             break;
     }
     if (change == Change::Text || change == Change::Border) {
-        const QString name = accessibleNameOf(*window.form, index);
+        const QString name = accessibleNameOf(m_form, index);
         if (!name.isEmpty()) widget->setAccessibleName(name);
     }
     // A score box is named after its row's label, so a new caption renames the boxes too.
     if (change == Change::Text && dynamic_cast<QLabel*>(widget)) {
-        const auto& elements = window.form->layout().elements;
+        const auto& elements = m_form.layout().elements;
         const QString& label = elements[std::size_t(index)].name;
         for (std::size_t i = 0; i < elements.size(); ++i)
-            if (elements[i].labelledBy == label && window.widgets[i])
-                window.widgets[i]->setAccessibleName(accessibleNameOf(*window.form, int(i)));
+            if (elements[i].labelledBy == label && m_widgets[i])
+                m_widgets[i]->setAccessibleName(accessibleNameOf(m_form, int(i)));
     }
 }
 
-void QtToolkit::chainTabOrder(Window& window) {
-    const auto& elements = window.form->layout().elements;
-    window.tabOrder.clear();
+void FormView::chainTabOrder() {
+    const auto& elements = m_form.layout().elements;
+    m_tabOrder.clear();
     std::vector<std::pair<int, QWidget*>> order;
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        QWidget* widget = window.widgets[i];
+        QWidget* widget = m_widgets[i];
         if (widget && elements[i].tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
             order.emplace_back(elements[i].tab, widget);
     }
@@ -408,21 +403,20 @@ void QtToolkit::chainTabOrder(Window& window) {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
-    for (const auto& entry : order) window.tabOrder.emplace_back(entry.second);
+    for (const auto& entry : order) m_tabOrder.emplace_back(entry.second);
 }
 
-void QtToolkit::place(Window& window, Form* owner) {
-    const FormLayout& layout = window.form->layout();
-    QWidget* top = window.top;
+void FormView::place(QWidget* ownerTop) {
+    const FormLayout& layout = m_form.layout();
+    QWidget* top = m_top;
     const QSize size(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     if (layout.frame == FrameStyle::Sizable)
         top->resize(size);
     else
         top->setFixedSize(size);
-    Window* ownerWindow = windowFor(owner);
     QPoint centre;
-    if (layout.start == StartPosition::CenterOwner && ownerWindow && ownerWindow->top) {
-        centre = ownerWindow->top->geometry().center();
+    if (layout.start == StartPosition::CenterOwner && ownerTop) {
+        centre = ownerTop->geometry().center();
     } else {
         QScreen* screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
         centre =
