@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "process_runner.h"
@@ -70,6 +72,29 @@ TEST(CommandLine, mistakesAreNamedOnStandardErrorWithAUsageStatus) {
     }
     EXPECT_TRUE(answerArguments({"korvex", "--bogus"})->standardError.contains("'bogus'"));
     EXPECT_TRUE(answerArguments({"korvex", "a", "b"})->standardError.contains("'a'"));
+}
+
+// The manual page documents each option the help lists, written as roff writes dashes.
+TEST(CommandLine, manualPageDescribesEveryOption) {
+    QFile page(QStringLiteral(KORVEX_MANUAL));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly | QIODevice::Text)) << KORVEX_MANUAL;
+    const QString manual = QString::fromUtf8(page.readAll());
+    const QString options =
+        manual.section(QStringLiteral("\n.SH OPTIONS\n"), 1).section(".SH", 0, 0);
+    const QString help = answerArguments({"korvex", "--help"})->standardOutput;
+    const QRegularExpression option(QStringLiteral(R"((?:^|[\s,])(--?[a-z][a-z-]*))"));
+    int found = 0;
+    for (const QString& line : help.split(u'\n')) {
+        if (!line.startsWith(QStringLiteral("  -"))) continue;
+        for (auto match = option.globalMatch(line.section(QStringLiteral("  "), 1, 1));
+             match.hasNext();) {
+            const QString name = match.next().captured(1);
+            ++found;
+            EXPECT_TRUE(options.contains(QString(name).replace(u'-', QStringLiteral("\\-"))))
+                << name.toStdString() << " is missing from the manual's OPTIONS";
+        }
+    }
+    EXPECT_EQ(found, 4) << "-h, --help, -v, --version";
 }
 
 // The program itself, with a platform that cannot exist: had it tried to open a window, Qt
