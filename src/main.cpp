@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/qt/application_exit.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/game_application.h"
 
@@ -10,7 +11,12 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = korvex::answerCommandLine(argc, argv)) return *status;
     QApplication app(argc, argv);
     korvex::setUpApplication();
-    korvex::GameApplication game;
-    game.show();
-    return app.exec();
+    int status = 0;
+    {
+        korvex::GameApplication game;
+        game.show();
+        status = app.exec();
+    }
+    korvex::guardApplicationTeardown(status);
+    return status;
 }

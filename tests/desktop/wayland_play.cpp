@@ -19,6 +19,7 @@
 #include "hiscores/mod_hi_scores.h"
 #include "scoring/categories.h"
 #include "support/qstring_printer.h"
+#include "ui/qt/application_exit.h"
 #include "ui/qt/game_application.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -159,5 +160,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // each test opens and closes its board
     korvex::setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    korvex::guardApplicationTeardown(status);  // as the game ends its runs
+    return status;
 }
