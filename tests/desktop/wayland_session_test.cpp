@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QRegularExpression>
@@ -40,19 +41,26 @@ class HeadlessWeston {
         env.remove("WAYLAND_DISPLAY");
         env.remove("DISPLAY");
         m_weston.setProcessEnvironment(env);
+        // Into a file: a pipe nobody reads would stall weston once it filled.
         m_weston.setProcessChannelMode(QProcess::MergedChannels);
+        m_weston.setStandardOutputFile(m_runtime.filePath("weston.log"));
         // --no-config: the machine's weston.ini must not change the session under test.
         m_weston.start(program, {"--backend=headless-backend.so", "--socket=" + kSocket,
                                  "--no-config", "--idle-time=0"});
         const QString socket = m_runtime.filePath(kSocket);
         QElapsedTimer waited;
         waited.start();
-        while (!QFileInfo::exists(socket) && waited.elapsed() < 15000) {
-            if (m_weston.state() == QProcess::NotRunning || m_weston.waitForFinished(50)) break;
-        }
-        if (QFileInfo::exists(socket) && m_weston.state() == QProcess::Running) return {};
-        return QStringLiteral("weston did not start:\n") +
-               QString::fromLocal8Bit(m_weston.readAll());
+        bool ended = !m_weston.waitForStarted(15000);
+        while (!ended && !QFileInfo::exists(socket) && waited.elapsed() < 15000)
+            ended = m_weston.waitForFinished(50);
+        if (!ended && QFileInfo::exists(socket)) return {};
+        QFile log(m_runtime.filePath("weston.log"));
+        log.open(QIODevice::ReadOnly);
+        return QStringLiteral("weston did not start (%1, exit code %2, %3 ms):\n")
+                   .arg(ended ? "ended" : "still running")
+                   .arg(m_weston.exitCode())
+                   .arg(waited.elapsed()) +
+               QString::fromLocal8Bit(log.readAll());
     }
 
     // A client's environment: this session only, with its own settings and caches.
