@@ -80,12 +80,18 @@ ElementSpec picture(const QString& name, PictureKind kind, int pips, int l, int 
 }
 
 void addButtons(std::vector<ElementSpec>& out) {
-    out.push_back(button("CB_New", "New Game", 4680, 6840, 1215, 375, kLargeFont, 0));
+    // New Game and Exit have the keys every desktop game gives them. Ctrl+N acts even while
+    // START covers the button: New Game on a fresh board leaves it as fresh as it was.
+    ElementSpec newGame = button("CB_New", "New Game", 4680, 6840, 1215, 375, kLargeFont, 0);
+    newGame.shortcut = QStringLiteral("Ctrl+N");
+    out.push_back(newGame);
     out.push_back(button("CB_Start", "START", 4680, 6840, 1215, 375, kBoldFont, 1));
     out.push_back(button("CB_Roll", "Roll", 3960, 1440, 1215, 615, kLargeFont, 2));
     out.push_back(
         button("CB_Save", "Save Score && Roll Again", 5400, 1440, 1215, 615, kDefaultFont, 3));
-    out.push_back(button("CB_Exit", "Exit", 4800, 7440, 975, 375, kDefaultFont, 4));
+    ElementSpec exit = button("CB_Exit", "Exit", 4800, 7440, 975, 375, kDefaultFont, 4);
+    exit.shortcut = QStringLiteral("Ctrl+Q");
+    out.push_back(exit);
     out.push_back(button("CB_ViewScores", "High Scores", 120, 7560, 1215, 375, kDefaultFont, 5));
 }
 

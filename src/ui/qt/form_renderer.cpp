@@ -36,6 +36,10 @@ std::optional<QColor> resolve(const Colour& colour) {
     return std::nullopt;
 }
 
+bool clientPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QRect pixelRect(const ElementSpec& item) {
     return {twipsToPixels(item.left), twipsToPixels(item.top), twipsToPixels(item.width),
             twipsToPixels(item.height)};
@@ -447,6 +451,9 @@ void QtToolkit::place(Window& window, Form* owner) {
         top->resize(size);
     else
         top->setFixedSize(size);
+    // A Wayland compositor places every window itself (a dialog over its owner, which Qt names
+    // to it) and never tells a client where anything is: a position asked for would be ignored.
+    if (!clientPlacesWindows()) return;
     Window* ownerWindow = windowFor(owner);
     QPoint centre;
     if (layout.start == StartPosition::CenterOwner && ownerWindow && ownerWindow->top) {
