@@ -102,16 +102,22 @@ void addButtons(std::vector<ElementSpec>& out) {
                            .font = font,
                            .tab = tab};
     };
-    out.push_back(button("CB_New", QT_TRANSLATE_NOOP("Form1", "New Game"), 4680, 6840, 1215, 375,
-                         kLargeFont, 0));
+    // New Game and Exit have the keys every desktop game gives them. Ctrl+N acts even while
+    // START covers the button: New Game on a fresh board leaves it as fresh as it was.
+    ElementSpec newGame = button("CB_New", QT_TRANSLATE_NOOP("Form1", "New Game"), 4680, 6840, 1215,
+                                 375, kLargeFont, 0);
+    newGame.shortcut = QStringLiteral("Ctrl+N");
+    out.push_back(newGame);
     out.push_back(button("CB_Start", QT_TRANSLATE_NOOP("Form1", "START"), 4680, 6840, 1215, 375,
                          kBoldFont, 1));
     out.push_back(button("CB_Roll", QT_TRANSLATE_NOOP("Form1", "Roll"), 3960, 1440, 1215, 615,
                          kLargeFont, 2));
     out.push_back(button("CB_Save", QT_TRANSLATE_NOOP("Form1", "Save Score && Roll Again"), 5400,
                          1440, 1215, 615, {}, 3));
-    out.push_back(
-        button("CB_Exit", QT_TRANSLATE_NOOP("Form1", "Exit"), 4800, 7440, 975, 375, {}, 4));
+    ElementSpec exit =
+        button("CB_Exit", QT_TRANSLATE_NOOP("Form1", "Exit"), 4800, 7440, 975, 375, {}, 4);
+    exit.shortcut = QStringLiteral("Ctrl+Q");
+    out.push_back(exit);
     out.push_back(button("CB_ViewScores", QT_TRANSLATE_NOOP("Form1", "High Scores"), 120, 7560,
                          1215, 375, {}, 5));
 }

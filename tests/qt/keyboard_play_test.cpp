@@ -79,6 +79,40 @@ TEST_F(KeyboardPlay, helpAndTheCoachHaveTheirKeys) {
     EXPECT_TRUE(board.model().visible("lblCoachTitle"));
 }
 
+// Ctrl+N is New Game wherever the focus is, also on a score box, which takes keys of its own.
+TEST_F(KeyboardPlay, ctrlNStartsANewGameFromAnywhereOnTheBoard) {
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);  // START covers New Game
+    EXPECT_TRUE(board.model().visible("CB_Start"));
+    EXPECT_EQ(focusedName(), "CB_Start") << "New Game leaves the focus where it is";
+    pressKey(focused(), Qt::Key_Space, " ");
+    ASSERT_EQ(focusedName(), "CB_Roll");
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(board.model().visible("CB_Start")) << "Roll kept the key to itself";
+    ASSERT_TRUE(tabTo("CB_Start"));
+    pressKey(focused(), Qt::Key_Space, " ");
+    ASSERT_TRUE(tabTo("Score1"));
+    pressKey(focused(), Qt::Key_Return, "\r");
+    ASSERT_FALSE(board.model().text("Score1").isEmpty());
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(board.model().visible("CB_Start"));
+    EXPECT_EQ(board.model().text("Score1"), "");
+    EXPECT_EQ(board.model().text("RollCount"), "0");
+    EXPECT_FALSE(board.model().enabled("CB_Roll"));
+}
+
+TEST_F(KeyboardPlay, ctrlQExitsAndNeitherKeyActsOnAButtonThatIsOff) {
+    board.model().setEnabled("CB_Exit", false);
+    board.model().setVisible("CB_New", false);
+    QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_TRUE(toolkit.isOpen(board));
+    pressKey(focused(), Qt::Key_Space, " ");
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(board.model().text("RollCount"), "1");
+    board.model().setEnabled("CB_Exit", true);
+    QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(toolkit.isOpen(board));
+}
+
 TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
     ASSERT_TRUE(tabTo("CB_Start"));
     pressKey(focused(), Qt::Key_Space, " ");

@@ -34,6 +34,10 @@ std::optional<QColor> resolve(const Colour& colour) {
     return std::nullopt;
 }
 
+bool clientPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QRect pixelRect(const ElementSpec& item) {
     return {twipsToPixels(item.left), twipsToPixels(item.top), twipsToPixels(item.width),
             twipsToPixels(item.height)};
@@ -414,6 +418,9 @@ void FormView::place(QWidget* ownerTop) {
         top->resize(size);
     else
         top->setFixedSize(size);
+    // A Wayland compositor places every window itself (a dialog over its owner, which Qt names
+    // to it) and never tells a client where anything is: a position asked for would be ignored.
+    if (!clientPlacesWindows()) return;
     QPoint centre;
     if (layout.start == StartPosition::CenterOwner && ownerTop) {
         centre = ownerTop->geometry().center();
