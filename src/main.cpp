@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
+#include "app/desktop_game.h"
 #include "ui/qt/application_exit.h"
 #include "ui/qt/command_line.h"
-#include "ui/qt/game_application.h"
 
 int main(int argc, char* argv[]) {
     // --help, --version and mistyped options are answered before a window or a display is needed.
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     korvex::setUpApplication();
     int status = 0;
     {
-        korvex::GameApplication game;
+        korvex::DesktopGame game;
         game.show();
         status = app.exec();
     }

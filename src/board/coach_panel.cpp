@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "board/form1_layout.h"
-#include "scoring/categories.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -21,7 +20,7 @@ QString points(double value) {
 
 }  // namespace
 
-CoachPanel::CoachPanel(FormModel& board) : m_board(board) {}
+CoachPanel::CoachPanel(FormModel& board, const Game& game) : m_board(board), m_game(game) {}
 
 CoachPanel::~CoachPanel() = default;
 
@@ -46,34 +45,9 @@ void CoachPanel::newGame() {
     refresh();
 }
 
-std::optional<CoachPosition> CoachPanel::position() const {
-    const FormModel& b = m_board;
-    if (b.visible(QStringLiteral("CB_Start")) || m_forced) return std::nullopt;
-    CoachPosition p;
-    const auto& card = categories();
-    for (std::size_t c = 0; c < card.size(); ++c) {
-        p.used[c] = b.text(card[c].usedFlag) == QLatin1String("yes");
-        if (p.used[c] && card[c].upper) p.upperSum += int(wholeNumber(b.text(card[c].valueField)));
-    }
-    const Category& korvex = category(CategoryId::Korvex);
-    p.korvexScored = b.text(korvex.usedFlag) == QLatin1String("yes") &&
-                     wholeNumber(b.text(korvex.scoreBox)) != 0;
-    p.totalSoFar = int(wholeNumber(b.text(QStringLiteral("Total"))));
-    for (int i = 0; i < 5; ++i) {
-        p.dice[std::size_t(i)] = int(wholeNumber(b.text(faceField(i + 1))));
-        if (p.dice[std::size_t(i)] < 1 || p.dice[std::size_t(i)] > 6) return std::nullopt;
-    }
-    const long long rolls = wholeNumber(b.text(QStringLiteral("RollCount")));
-    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
-    for (int i = 0; i < 5; ++i)
-        p.held[std::size_t(i)] = b.text(holdFlag(i + 1)) == QLatin1String("yes");
-    if (std::all_of(p.used.begin(), p.used.end(), [](bool u) { return u; })) return std::nullopt;
-    return p;
-}
-
 void CoachPanel::beforeCommit(int category) {
     if (!m_on || !m_service || !m_service->ready()) return;
-    const std::optional<CoachPosition> p = position();
+    const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return;
     const double loss = choiceLoss(*m_service->table(), *p, category);
     if (std::isnan(loss)) return;
@@ -87,14 +61,14 @@ void CoachPanel::refresh() {
     showLosses();
     markDice({}, {});
     m_board.setText(kExpected, QString());
-    if (m_board.visible(QStringLiteral("CB_Start")))
+    if (!m_game.started())
         return m_board.setText(kAdvice, QStringLiteral("Advice begins with the first roll."));
-    if (wholeNumber(m_board.text(QStringLiteral("GameCount"))) >= 13)
-        return m_board.setText(kAdvice, QStringLiteral("The game is over."));
-    if (m_forced) return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
+    if (m_game.over()) return m_board.setText(kAdvice, QStringLiteral("The game is over."));
+    if (m_game.lastRollForced())
+        return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
     if (!m_service->ready())
         return m_board.setText(kAdvice, QStringLiteral("Working out the best play…"));
-    const std::optional<CoachPosition> p = position();
+    const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return m_board.setText(kAdvice, QString());
     showAdvice(advise(*m_service->table(), *p));
 }

@@ -1,11 +1,12 @@
 #include "coach/coach_advice.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
@@ -33,7 +34,7 @@ int rollOf(const CoachTable& table, const CoachPosition& position) {
 
 Choice bestScore(const CoachTable& table, const CoachState& state, int roll) {
     Choice best;
-    for (int c = 0; c < 13; ++c) {
+    for (int c = 0; c < kCategoryCount; ++c) {
         const double value = table.commitValue(state, c, roll);
         if (!std::isnan(value) && value > best.value + kTie) best = {value, c, 0};
     }
@@ -120,7 +121,7 @@ QString describeRoll(const Advice& advice) {
 
 CoachState coachState(const CoachPosition& position) {
     CoachState state;
-    for (int c = 0; c < 13; ++c)
+    for (int c = 0; c < kCategoryCount; ++c)
         if (position.used[std::size_t(c)]) state.used |= 1u << c;
     state.upperSum = position.upperSum;
     state.korvexScored = position.korvexScored;
@@ -167,10 +168,27 @@ QString describe(const Advice& advice) {
             return describeRoll(advice);
         case Advice::Action::Score:
             return QStringLiteral("Score %1 for %2")
-                .arg(categories()[std::size_t(advice.category)].title)
+                .arg(QCoreApplication::translate("Category", category(advice.category).title))
                 .arg(advice.points);
     }
     return {};
+}
+
+std::optional<CoachPosition> coachPosition(const Game& game) {
+    if (!game.started() || game.lastRollForced() || game.over()) return std::nullopt;
+    const Card& card = game.card();
+    CoachPosition p;
+    for (const Category& c : categories()) {
+        p.used[std::size_t(c.index())] = card.used(c.id);
+        if (c.upper) p.upperSum += card.shown(c.id);
+    }
+    p.korvexScored = card.used(CategoryId::Korvex) && card.shown(CategoryId::Korvex) != 0;
+    p.totalSoFar = card.total();
+    p.dice = game.faces();
+    const int rolls = game.rolls();
+    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
+    for (int i = 0; i < 5; ++i) p.held[std::size_t(i)] = game.held(i);
+    return p;
 }
 
 }  // namespace korvex

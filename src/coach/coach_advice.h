@@ -4,21 +4,23 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "coach/coach_table.h"
+#include "core/game.h"
 
 namespace korvex {
 
 // A moment of a game as the board sees it, after a roll.
 struct CoachPosition {
-    std::array<bool, 13> used{};  // categories already scored, in card order
-    int upperSum = 0;             // points of the scored upper categories, bonus not included
-    bool korvexScored = false;    // Korvex holds a non-zero score
-    int totalSoFar = 0;           // the card's Total: every point scored so far, bonus included
-    std::array<int, 5> dice{};    // faces 1 to 6, in position order
-    int rollsLeft = 0;            // rolls still allowed this turn: 2, 1 or 0
-    std::array<bool, 5> held{};   // the dice the player holds now, in position order
+    std::array<bool, kCategoryCount> used{};  // categories already scored, in card order
+    int upperSum = 0;            // points of the scored upper categories, bonus not included
+    bool korvexScored = false;   // Korvex holds a non-zero score
+    int totalSoFar = 0;          // the card's Total: every point scored so far, bonus included
+    std::array<int, 5> dice{};   // faces 1 to 6, in position order
+    int rollsLeft = 0;           // rolls still allowed this turn: 2, 1 or 0
+    std::array<bool, 5> held{};  // the dice the player holds now, in position order
 };
 
 struct Advice {
@@ -39,6 +41,10 @@ struct Advice {
     int points = 0;            // Score: what the category gives for these dice
     double expectedTotal = 0;  // the final total expected from here with best play
 };
+
+// The game as the coach sees it after a roll; empty before START, after a forced roll (the
+// dice are not the game's own), and once the card is full.
+std::optional<CoachPosition> coachPosition(const Game& game);
 
 // The best move. `turn`, when given, must be table.turn() of the position's state; passing it
 // saves recomputing the turn for each roll of one turn.

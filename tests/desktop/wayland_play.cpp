@@ -12,15 +12,12 @@
 #include <cstdio>
 
 #include "about/frm_about.h"
-#include "board/form1.h"
+#include "app/desktop_game.h"
+#include "app/running_game.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
-#include "hiscores/mod_hi_scores.h"
-#include "scoring/categories.h"
+#include "support/memory_store.h"
 #include "support/qstring_printer.h"
 #include "ui/qt/application_exit.h"
-#include "ui/qt/game_application.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace korvex {
@@ -78,18 +75,18 @@ class WaylandPlay : public ::testing::Test {
         ASSERT_EQ(field("RollCount"), "2");
         ASSERT_EQ(field("Temp3"), held);
         const Category& category = categories()[std::size_t(turn)];
-        click(category.scoreBox);
-        ASSERT_FALSE(field(category.scoreBox).isEmpty());
+        click(categoryFields(category.id).scoreBox);
+        ASSERT_FALSE(field(categoryFields(category.id).scoreBox).isEmpty());
         click("CB_Save");
-        ASSERT_EQ(field(category.usedFlag), "yes");
+        ASSERT_EQ(field(categoryFields(category.id).usedFlag), "yes");
         ASSERT_EQ(field("GameCount"), QString::number(turn + 1));
     }
 
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
 };
 
 TEST_F(WaylandPlay, boardIsANativeWaylandWindowOfTheDesktopEntry) {

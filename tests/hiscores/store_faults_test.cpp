@@ -99,11 +99,8 @@ struct Game {
     void finish(qint64 total, const QString& initials,
                 const std::function<void()>& beforeSave = {}) {
         hs.LoadHiScores();
-        hs.NewHiScore = total;
-        hs.CheckHiScores();
-        for (auto& e : hs.HiScoreTable)
-            if (e.Initials == QStringLiteral("   ")) e.Initials = initials;
-        hs.NewEntryPending = false;
+        if (const std::optional<int> row = hs.CheckHiScores(total))
+            hs.HiScoreTable[std::size_t(*row)].Initials = initials;
         if (beforeSave) beforeSave();
         hs.SaveHiScores();
     }

@@ -6,13 +6,13 @@
 #include <QTest>
 
 #include "about/frm_about.h"
+#include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
+#include "core/rules.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
-#include "scoring/categories.h"
+#include "support/memory_store.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace korvex {
@@ -54,8 +54,8 @@ class KeyboardPlay : public ::testing::Test {
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
 };
 
 // New Game comes first in the focus order but lies under START: the first key goes to START.
@@ -126,11 +126,11 @@ TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
     } while (focusedName() != "CB_Roll" && order.size() < 100);
     QStringList expected = {"CB_Roll", "CB_Exit", "CB_ViewScores"};
     for (const Category& c : categories())
-        if (c.upper) expected << c.scoreBox;
+        if (c.upper) expected << categoryFields(c.id).scoreBox;
     expected << "Subtotal"
              << "Bonus";
     for (const Category& c : categories())
-        if (!c.upper) expected << c.scoreBox;
+        if (!c.upper) expected << categoryFields(c.id).scoreBox;
     expected << "Total";
     for (int p = 1; p <= 5; ++p) expected << dieName(board.model().text(faceField(p)).toInt(), p);
     expected << "CB_New";
@@ -151,12 +151,12 @@ TEST_F(KeyboardPlay, wholeGameWithTheKeyboardAlone) {
         pressKey(focused(), Qt::Key_Space, " ");
         ASSERT_EQ(board.model().text("Temp3"), held);
         const Category& c = categories()[std::size_t(turn)];
-        ASSERT_TRUE(tabTo(c.scoreBox)) << turn;
+        ASSERT_TRUE(tabTo(categoryFields(c.id).scoreBox)) << turn;
         pressKey(focused(), Qt::Key_Return, "\r");
-        ASSERT_FALSE(board.model().text(c.scoreBox).isEmpty());
+        ASSERT_FALSE(board.model().text(categoryFields(c.id).scoreBox).isEmpty());
         ASSERT_EQ(focusedName(), "CB_Save");  // the selection hands the focus to Save
         pressKey(focused(), Qt::Key_Space, " ");
-        ASSERT_EQ(board.model().text(c.usedFlag), "yes");
+        ASSERT_EQ(board.model().text(categoryFields(c.id).usedFlag), "yes");
     }
     EXPECT_EQ(board.model().text("GameCount"), "13");
     EXPECT_TRUE(board.model().bold("Total"));

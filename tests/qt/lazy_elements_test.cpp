@@ -9,12 +9,12 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
+#include "support/memory_store.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_toolkit.h"
@@ -137,8 +137,8 @@ TEST(LazyBoard, onlyWhatShowsIsBuiltAndTheFirstRollBuildsItsFaces) {
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
     toolkit.showModeless(board);
     QWidget* window = toolkit.windowOf(board);
     for (const char* name : {"Die2_1", "Die6_5", "OneRoll", "lblCoachTitle", "lblKeep3"})

@@ -9,12 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
+#include "support/memory_store.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -43,8 +43,8 @@ class BoardTest : public ::testing::Test {
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
 };
 
 TEST_F(BoardTest, windowAndElementsSitWhereTheLayoutPutsThem) {

@@ -52,11 +52,8 @@ int add(const QStringList& args) {
     int busy = 0;
     for (qsizetype n = 5; n < args.size(); ++n) {
         hs.LoadHiScores();
-        hs.NewHiScore = args[n].toLongLong();
-        hs.CheckHiScores();
-        for (HiScoreEntry& entry : hs.HiScoreTable)
-            if (entry.Initials == QStringLiteral("   ")) entry.Initials = initials;
-        hs.NewEntryPending = false;
+        if (const std::optional<int> row = hs.CheckHiScores(args[n].toLongLong()))
+            hs.HiScoreTable[std::size_t(*row)].Initials = initials;
         hs.SaveHiScores();
         for (int retry = 0; retry < 40 && hs.hasUnsavedEntries() && lastWasBusy(toolkit); ++retry)
             hs.SaveHiScores();
