@@ -3,6 +3,7 @@
 // locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...). WINDOW is one of
 //   --board     the board of a fresh game, START showing (the default)
 //   --coach     the board after START with the coach switched on, once it has its advice
+//   --release   the same with a die held that the coach would let go of, so "release" shows
 //   --hiscores  the high-score list, with a few sample entries
 //   --initials  the new-high-score initials dialog
 //   --about     the About and scoring-help window
@@ -10,22 +11,23 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "about/frm_about.h"
+#include "app/desktop_game.h"
 #include "board/coach_panel.h"
-#include "board/form1.h"
-#include "board/random_source.h"
+#include "board/form1_layout.h"
 #include "hiscores/frm_get_name.h"
 #include "hiscores/frm_hi_scores.h"
-#include "hiscores/memory_store.h"
-#include "hiscores/mod_hi_scores.h"
-#include "ui/qt/qt_toolkit.h"
+#include "hiscores/qsettings_store.h"
 #include "ui/qt/translations.h"
 
 namespace {
 
-const char* const kWindows[] = {"--board", "--coach", "--hiscores", "--initials", "--about"};
+const char* const kWindows[] = {"--board",    "--coach",    "--release",
+                                "--hiscores", "--initials", "--about"};
 
 bool isWindowOption(const QByteArray& arg) {
     for (const char* window : kWindows)
@@ -42,6 +44,33 @@ void awaitAdvice(korvex::Form1& board) {
            clock.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     QApplication::processEvents();
+}
+
+// The face showing at a position, read from the die pictures.
+int faceAt(const korvex::FormModel& model, int position) {
+    for (int face = 1; face <= 6; ++face)
+        if (model.visible(korvex::dieName(face, position))) return face;
+    return 0;
+}
+
+// Holds one die that the coach does not keep, in fresh games until one shows "release".
+bool holdAgainstAdvice(korvex::Form1& board) {
+    const korvex::FormModel& model = board.model();
+    const QString release = korvex::diceMark(false);
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        for (int p = 1; p <= 5; ++p) {
+            if (model.visible(korvex::keepMark(p))) continue;
+            board.click(korvex::dieName(faceAt(model, p), p));
+            QApplication::processEvents();
+            if (model.visible(korvex::keepMark(p)) && model.text(korvex::keepMark(p)) == release)
+                return true;
+            break;
+        }
+        board.click(QStringLiteral("CB_New"));
+        board.click(QStringLiteral("CB_Start"));
+        QApplication::processEvents();
+    }
+    return false;
 }
 
 void fillSampleScores(korvex::ModHiScores& hiScores) {
@@ -61,6 +90,32 @@ bool save(QWidget* window, const char* out) {
     return false;
 }
 
+// The board, as it starts or with the coach's advice.
+bool grabBoard(korvex::DesktopGame& game, const QByteArray& window, const char* out) {
+    korvex::Form1& board = game.board();
+    if (window != "--board") {
+        board.click(QStringLiteral("CB_Start"));
+        board.click(QStringLiteral("lblHint"));
+        awaitAdvice(board);
+        if (window == "--release" && !holdAgainstAdvice(board))
+            std::fprintf(stderr, "korvex-screenshot: no advice to release a die came up\n");
+    }
+    return save(game.toolkit().windowOf(board), out);
+}
+
+// The initials dialog is modal: it is grabbed and closed from inside its own loop.
+bool grabInitials(korvex::QtToolkit& toolkit, korvex::Form1& board, const char* out) {
+    korvex::FrmGetName initials(toolkit);
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QApplication::processEvents();
+        saved = save(toolkit.windowOf(initials), out);
+        toolkit.close(initials);
+    });
+    initials.askInitials(&board, 1234);
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,7 +124,7 @@ int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr,
                      "usage: korvex-screenshot OUT.png [scale] "
-                     "[--board|--coach|--hiscores|--initials|--about]\n");
+                     "[--board|--coach|--release|--hiscores|--initials|--about]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -87,29 +142,21 @@ int main(int argc, char** argv) {
     korvex::installTranslations(korvex::requestedLanguages(korvex::LocaleEnvironment::current()),
                                 {QStringLiteral(KORVEX_QM_DIR)});
 
-    korvex::QtToolkit toolkit;  // outlives the forms below
-    korvex::ClockSeededRandom random;
-    korvex::MemoryStore store;
-    korvex::ModHiScores hiScores(store, toolkit);
-    korvex::Form1 board(toolkit, random, hiScores);
-    toolkit.showModeless(board);
+    // A table of its own in a temporary folder: the player's high scores stay untouched.
+    QTemporaryDir scores;
+    korvex::DesktopGame game(
+        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))));
+    korvex::QtToolkit& toolkit = game.toolkit();
+    game.show();
     QApplication::processEvents();
-    if (window == "--board" || window == "--coach") {
-        if (window == "--coach") {
-            board.click(QStringLiteral("CB_Start"));
-            board.click(QStringLiteral("lblHint"));
-            awaitAdvice(board);
-        }
-        return save(toolkit.windowOf(board), argv[1]) ? 0 : 1;
-    }
-    fillSampleScores(hiScores);
-    hiScores.NewHiScore = 1234;
-    korvex::FrmHiScores list(toolkit, hiScores);
-    korvex::FrmGetName initials(toolkit, hiScores);
+    if (window == "--board" || window == "--coach" || window == "--release")
+        return grabBoard(game, window, argv[1]) ? 0 : 1;
+    if (window == "--initials") return grabInitials(toolkit, game.board(), argv[1]) ? 0 : 1;
+    fillSampleScores(game.hiScores());
+    korvex::FrmHiScores list(toolkit, game.hiScores());
     korvex::FrmAbout about(toolkit);
-    korvex::Form& shown = window == "--hiscores"   ? static_cast<korvex::Form&>(list)
-                          : window == "--initials" ? static_cast<korvex::Form&>(initials)
-                                                   : static_cast<korvex::Form&>(about);
+    korvex::Form& shown = window == "--hiscores" ? static_cast<korvex::Form&>(list)
+                                                 : static_cast<korvex::Form&>(about);
     toolkit.showModeless(shown);
     QApplication::processEvents();
     return save(toolkit.windowOf(shown), argv[1]) ? 0 : 1;

@@ -4,20 +4,8 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <source>Die: %1, held</source>
-        <translation>Würfel: %1, gehalten</translation>
-    </message>
-    <message>
         <source>Die: %1</source>
         <translation>Würfel: %1</translation>
-    </message>
-    <message>
-        <source>Die %1: %2, held</source>
-        <translation>Würfel %1: %2, gehalten</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Würfel %1: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -30,15 +18,22 @@
     </message>
     <message>
         <source>Roll %1</source>
+        <extracomment>The roll indicator: which roll of the turn this is.</extracomment>
         <translation>Wurf %1</translation>
     </message>
     <message>
         <source>%1 icon</source>
+        <extracomment>The game&apos;s icon in the About window; %1 is the game&apos;s name.</extracomment>
         <translation>%1-Symbol</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
-    <name>Categories</name>
+    <name>Category</name>
     <message>
         <source>Ones</source>
         <translation>Einser</translation>
@@ -82,6 +77,10 @@
     <message>
         <source>Large Straight</source>
         <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>Korvex</source>
+        <translation>Korvex</translation>
     </message>
     <message>
         <source>Chance</source>
@@ -124,13 +123,38 @@
     </message>
     <message>
         <source>Hold %1 and roll</source>
-        <extracomment>%1 is the faces to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <extracomment>%1 is the dice to hold, e.g. &quot;4 4 4&quot;.</extracomment>
         <translation>%1 halten und würfeln</translation>
     </message>
     <message>
         <source>Score %1 for %2</source>
         <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
         <translation>%1 für %2 eintragen</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1)</source>
+        <extracomment>%1 is the one die to let go of, &quot;3&quot;.</extracomment>
+        <translation>Alle fünf neu würfeln (die %1 freigeben)</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1 and %2)</source>
+        <extracomment>%1 is the dice to let go of but the last, &quot;1, 2&quot;; %2 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Alle fünf neu würfeln (die %1 und %2 freigeben)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4 4&quot;; %2 the one die to let go of, &quot;1&quot;.</extracomment>
+        <translation>%1 halten und würfeln (die %2 freigeben)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2 and %3)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4&quot;; %2 the dice to let go of but the last, &quot;1, 2&quot;; %3 the last of them, &quot;3&quot;.</extracomment>
+        <translation>%1 halten und würfeln (die %2 und %3 freigeben)</translation>
+    </message>
+    <message>
+        <source>Roll: you already hold %1</source>
+        <extracomment>%1 is the dice the player holds, &quot;6 6&quot;.</extracomment>
+        <translation>Würfeln: Du hältst schon %1</translation>
     </message>
 </context>
 <context>
@@ -168,59 +192,6 @@
     <message>
         <source>High Scores</source>
         <translation>Bestenliste</translation>
-    </message>
-    <message>
-        <source>Ones:</source>
-        <translation>Einser:</translation>
-    </message>
-    <message>
-        <source>Twos:</source>
-        <translation>Zweier:</translation>
-    </message>
-    <message>
-        <source>Threes:</source>
-        <translation>Dreier:</translation>
-    </message>
-    <message>
-        <source>Fours:</source>
-        <translation>Vierer:</translation>
-    </message>
-    <message>
-        <source>Fives:</source>
-        <translation>Fünfer:</translation>
-    </message>
-    <message>
-        <source>Sixes:</source>
-        <translation>Sechser:</translation>
-    </message>
-    <message>
-        <source>Three of a Kind:</source>
-        <translation>Dreierpasch:</translation>
-    </message>
-    <message>
-        <source>Four of a Kind:</source>
-        <translation>Viererpasch:</translation>
-    </message>
-    <message>
-        <source>Full House:</source>
-        <translation>Full House:</translation>
-    </message>
-    <message>
-        <source>Small Straight:</source>
-        <translation>Kleine Straße:</translation>
-    </message>
-    <message>
-        <source>Large Straight:</source>
-        <translation>Große Straße:</translation>
-    </message>
-    <message>
-        <source>Korvex:</source>
-        <extracomment>Five of a kind. Korvex is the game&apos;s own name: the same in every language.</extracomment>
-        <translation>Korvex:</translation>
-    </message>
-    <message>
-        <source>Chance:</source>
-        <translation>Chance:</translation>
     </message>
     <message>
         <source>Subtotal:</source>
@@ -261,8 +232,27 @@
     </message>
     <message>
         <source>keep</source>
-        <extracomment>Under a die that the coach would keep for the next roll.</extracomment>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. At most 7 letters.</extracomment>
         <translation>halten</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <translation>freigeben</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A row of the score card: the category&apos;s name, &quot;Fours:&quot;.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <extracomment>A die as a screen reader names it: its position and its face, &quot;Die 2: 5&quot;.</extracomment>
+        <translation>Würfel %1: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>gehalten</translation>
     </message>
 </context>
 <context>
@@ -273,48 +263,24 @@
         <translation>17. Juni 2005</translation>
     </message>
     <message>
-        <source>Ones</source>
-        <translation>Einser</translation>
-    </message>
-    <message>
         <source>Adds all dice showing one pip</source>
         <translation>Augensumme aller Einsen</translation>
-    </message>
-    <message>
-        <source>Twos</source>
-        <translation>Zweier</translation>
     </message>
     <message>
         <source>Adds all dice showing two pips</source>
         <translation>Augensumme aller Zweien</translation>
     </message>
     <message>
-        <source>Threes</source>
-        <translation>Dreier</translation>
-    </message>
-    <message>
         <source>Adds all dice showing three pips</source>
         <translation>Augensumme aller Dreien</translation>
-    </message>
-    <message>
-        <source>Fours</source>
-        <translation>Vierer</translation>
     </message>
     <message>
         <source>Adds all dice showing four pips</source>
         <translation>Augensumme aller Vieren</translation>
     </message>
     <message>
-        <source>Fives</source>
-        <translation>Fünfer</translation>
-    </message>
-    <message>
         <source>Adds all dice showing five pips</source>
         <translation>Augensumme aller Fünfen</translation>
-    </message>
-    <message>
-        <source>Sixes</source>
-        <translation>Sechser</translation>
     </message>
     <message>
         <source>Adds all dice showing six pips</source>
@@ -325,56 +291,12 @@
         <translation>Bonus</translation>
     </message>
     <message>
-        <source>35 pts. are automatically added when the left column totals 63+</source>
-        <translation>35 Pkt. extra, wenn die linke Spalte zusammen 63+ ergibt</translation>
-    </message>
-    <message>
-        <source>Three of a Kind</source>
-        <translation>Dreierpasch</translation>
-    </message>
-    <message>
         <source>Adds all dice if three are the same</source>
         <translation>Augensumme bei drei gleichen</translation>
     </message>
     <message>
-        <source>Four of a Kind</source>
-        <translation>Viererpasch</translation>
-    </message>
-    <message>
         <source>Adds all dice if four are the same</source>
         <translation>Augensumme bei vier gleichen</translation>
-    </message>
-    <message>
-        <source>Full House</source>
-        <translation>Full House</translation>
-    </message>
-    <message>
-        <source>25 pts.</source>
-        <translation>25 Pkt.</translation>
-    </message>
-    <message>
-        <source>Small Straight</source>
-        <translation>Kleine Straße</translation>
-    </message>
-    <message>
-        <source>30 pts.</source>
-        <translation>30 Pkt.</translation>
-    </message>
-    <message>
-        <source>Large Straight</source>
-        <translation>Große Straße</translation>
-    </message>
-    <message>
-        <source>40 pts.</source>
-        <translation>40 Pkt.</translation>
-    </message>
-    <message>
-        <source>50 pts. (100 pts. for each additional)</source>
-        <translation>50 Pkt. (100 Pkt. für jeden weiteren)</translation>
-    </message>
-    <message>
-        <source>Chance</source>
-        <translation>Chance</translation>
     </message>
     <message>
         <source>Adds all dice (no restrictions)</source>
@@ -395,6 +317,20 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 pts.</source>
+        <translation>%1 Pkt.</translation>
+    </message>
+    <message>
+        <source>%1 pts. are automatically added when the left column totals %2+</source>
+        <extracomment>%1 is the bonus, 35; %2 the total it needs, 63.</extracomment>
+        <translation>%1 Pkt. extra, wenn die linke Spalte zusammen %2+ ergibt</translation>
+    </message>
+    <message>
+        <source>%1 (%2 for each additional)</source>
+        <extracomment>%1 is the points of a five of a kind, &quot;50 pts.&quot;; %2 those of each later one.</extracomment>
+        <translation>%1 (%2 für jeden weiteren)</translation>
     </message>
 </context>
 <context>
@@ -454,14 +390,6 @@
         <translation>Der neue Eintrag bleibt erhalten, solange Korvex läuft; er wird erneut gespeichert, wenn die Bestenliste geöffnet oder das Spiel beendet wird.</translation>
     </message>
     <message>
-        <source>The high-score file %1 could not be written. Check that its folder exists and may be written.</source>
-        <translation>Die Datei der Bestenliste %1 konnte nicht geschrieben werden. Prüfe, ob ihr Ordner existiert und beschreibbar ist.</translation>
-    </message>
-    <message>
-        <source>The high-score file %1 could not be read. Check that it is a file that may be read.</source>
-        <translation>Die Datei der Bestenliste %1 konnte nicht gelesen werden. Prüfe, ob sie eine lesbare Datei ist.</translation>
-    </message>
-    <message>
         <source>The high-score file %1 is damaged; only part of it could be read.</source>
         <translation>Die Datei der Bestenliste %1 ist beschädigt; nur ein Teil davon konnte gelesen werden.</translation>
     </message>
@@ -470,16 +398,124 @@
         <translation>Eine Kopie der beschädigten Datei der Bestenliste konnte nicht als %1 angelegt werden; die Datei bleibt daher unverändert.</translation>
     </message>
     <message>
-        <source>The folder %1 for the high-score file could not be created.</source>
-        <translation>Der Ordner %1 für die Datei der Bestenliste konnte nicht angelegt werden.</translation>
+        <source>The high-score file %1 is larger than 1 MiB, so it is damaged: it cannot be a high-score table. %2</source>
+        <translation>Die Datei der Bestenliste %1 ist größer als 1 MiB und damit beschädigt: So groß kann keine Bestenliste sein. %2</translation>
     </message>
     <message>
-        <source>Another copy of Korvex is saving its high scores.</source>
-        <translation>Ein anderes laufendes Korvex speichert gerade seine Bestenliste.</translation>
+        <source>Korvex could not work on its high scores in the temporary folder %1: %2.</source>
+        <translation>Korvex konnte im temporären Ordner %1 nicht mit seiner Bestenliste arbeiten: %2.</translation>
     </message>
     <message>
-        <source>The high-score file %1 could not be locked for writing. Check that its folder may be written.</source>
-        <translation>Die Datei der Bestenliste %1 konnte nicht zum Schreiben gesperrt werden. Prüfe, ob ihr Ordner beschreibbar ist.</translation>
+        <source>its new text could not be composed there</source>
+        <translation>ihr neuer Inhalt ließ sich dort nicht zusammenstellen</translation>
+    </message>
+    <message>
+        <source>It was not read.</source>
+        <translation>Sie wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is not a regular file: it is %2. Korvex neither reads nor replaces it; the high scores are kept in memory only.</source>
+        <translation>Die Datei der Bestenliste %1 ist keine gewöhnliche Datei, sondern %2. Korvex liest und ersetzt sie nicht; die Bestenliste wird nur im Speicher gehalten.</translation>
+    </message>
+    <message>
+        <source>a link to something that does not exist</source>
+        <translation>ein Verweis auf etwas, das nicht existiert</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (Prozess %1)</translation>
+    </message>
+    <message>
+        <source> (process %1 on %2)</source>
+        <translation> (Prozess %1 auf %2)</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be opened: %3.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gesperrt werden: Ihre Sperrdatei %2 ließ sich nicht öffnen: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be locked: %3.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gesperrt werden: Ihre Sperrdatei %2 ließ sich nicht sperren: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written: %2.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>permission was refused</source>
+        <translation>der Zugriff wurde verweigert</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>a part of its path is a file, not a folder</source>
+        <translation>ein Teil des Pfads ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es ist ein Ordner, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>die Datei wäre größer, als das System erlaubt</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>its path has too many links</source>
+        <translation>der Pfad enthält zu viele Verweise</translation>
+    </message>
+    <message>
+        <source>the disk reported an input or output error</source>
+        <translation>der Datenträger meldete einen Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read: %2.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created: %2.</source>
+        <translation>Der Ordner %1 für die Datei der Bestenliste konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
+        <translation>Die Datei der Bestenliste %1 ist von einem anderen laufenden Korvex%2 gesperrt, das gerade seine Bestenliste speichert.</translation>
     </message>
 </context>
 </TS>

@@ -4,20 +4,8 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <source>Die: %1, held</source>
-        <translation>Dado: %1, retenido</translation>
-    </message>
-    <message>
         <source>Die: %1</source>
         <translation>Dado: %1</translation>
-    </message>
-    <message>
-        <source>Die %1: %2, held</source>
-        <translation>Dado %1: %2, retenido</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dado %1: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -30,15 +18,22 @@
     </message>
     <message>
         <source>Roll %1</source>
+        <extracomment>The roll indicator: which roll of the turn this is.</extracomment>
         <translation>Tirada %1</translation>
     </message>
     <message>
         <source>%1 icon</source>
+        <extracomment>The game&apos;s icon in the About window; %1 is the game&apos;s name.</extracomment>
         <translation>Icono de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
-    <name>Categories</name>
+    <name>Category</name>
     <message>
         <source>Ones</source>
         <translation>Unos</translation>
@@ -82,6 +77,10 @@
     <message>
         <source>Large Straight</source>
         <translation>Escalera larga</translation>
+    </message>
+    <message>
+        <source>Korvex</source>
+        <translation>Korvex</translation>
     </message>
     <message>
         <source>Chance</source>
@@ -124,13 +123,38 @@
     </message>
     <message>
         <source>Hold %1 and roll</source>
-        <extracomment>%1 is the faces to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <extracomment>%1 is the dice to hold, e.g. &quot;4 4 4&quot;.</extracomment>
         <translation>Guardar %1 y tirar</translation>
     </message>
     <message>
         <source>Score %1 for %2</source>
         <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
         <translation>Anotar %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1)</source>
+        <extracomment>%1 is the one die to let go of, &quot;3&quot;.</extracomment>
+        <translation>Tirar los cinco de nuevo (soltar el %1)</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1 and %2)</source>
+        <extracomment>%1 is the dice to let go of but the last, &quot;1, 2&quot;; %2 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Tirar los cinco de nuevo (soltar los %1 y %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4 4&quot;; %2 the one die to let go of, &quot;1&quot;.</extracomment>
+        <translation>Guardar %1 y tirar (soltar el %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2 and %3)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4&quot;; %2 the dice to let go of but the last, &quot;1, 2&quot;; %3 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Guardar %1 y tirar (soltar los %2 y %3)</translation>
+    </message>
+    <message>
+        <source>Roll: you already hold %1</source>
+        <extracomment>%1 is the dice the player holds, &quot;6 6&quot;.</extracomment>
+        <translation>Tirar: ya guardas %1</translation>
     </message>
 </context>
 <context>
@@ -168,59 +192,6 @@
     <message>
         <source>High Scores</source>
         <translation>Récords</translation>
-    </message>
-    <message>
-        <source>Ones:</source>
-        <translation>Unos:</translation>
-    </message>
-    <message>
-        <source>Twos:</source>
-        <translation>Doses:</translation>
-    </message>
-    <message>
-        <source>Threes:</source>
-        <translation>Treses:</translation>
-    </message>
-    <message>
-        <source>Fours:</source>
-        <translation>Cuatros:</translation>
-    </message>
-    <message>
-        <source>Fives:</source>
-        <translation>Cincos:</translation>
-    </message>
-    <message>
-        <source>Sixes:</source>
-        <translation>Seises:</translation>
-    </message>
-    <message>
-        <source>Three of a Kind:</source>
-        <translation>Trío:</translation>
-    </message>
-    <message>
-        <source>Four of a Kind:</source>
-        <translation>Cuatro iguales:</translation>
-    </message>
-    <message>
-        <source>Full House:</source>
-        <translation>Full:</translation>
-    </message>
-    <message>
-        <source>Small Straight:</source>
-        <translation>Escalera corta:</translation>
-    </message>
-    <message>
-        <source>Large Straight:</source>
-        <translation>Escalera larga:</translation>
-    </message>
-    <message>
-        <source>Korvex:</source>
-        <extracomment>Five of a kind. Korvex is the game&apos;s own name: the same in every language.</extracomment>
-        <translation>Korvex:</translation>
-    </message>
-    <message>
-        <source>Chance:</source>
-        <translation>Suerte:</translation>
     </message>
     <message>
         <source>Subtotal:</source>
@@ -261,8 +232,27 @@
     </message>
     <message>
         <source>keep</source>
-        <extracomment>Under a die that the coach would keep for the next roll.</extracomment>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. At most 7 letters.</extracomment>
         <translation>guardar</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <translation>soltar</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A row of the score card: the category&apos;s name, &quot;Fours:&quot;.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <extracomment>A die as a screen reader names it: its position and its face, &quot;Die 2: 5&quot;.</extracomment>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>retenido</translation>
     </message>
 </context>
 <context>
@@ -273,48 +263,24 @@
         <translation>17 de junio de 2005</translation>
     </message>
     <message>
-        <source>Ones</source>
-        <translation>Unos</translation>
-    </message>
-    <message>
         <source>Adds all dice showing one pip</source>
         <translation>Suma todos los unos</translation>
-    </message>
-    <message>
-        <source>Twos</source>
-        <translation>Doses</translation>
     </message>
     <message>
         <source>Adds all dice showing two pips</source>
         <translation>Suma todos los doses</translation>
     </message>
     <message>
-        <source>Threes</source>
-        <translation>Treses</translation>
-    </message>
-    <message>
         <source>Adds all dice showing three pips</source>
         <translation>Suma todos los treses</translation>
-    </message>
-    <message>
-        <source>Fours</source>
-        <translation>Cuatros</translation>
     </message>
     <message>
         <source>Adds all dice showing four pips</source>
         <translation>Suma todos los cuatros</translation>
     </message>
     <message>
-        <source>Fives</source>
-        <translation>Cincos</translation>
-    </message>
-    <message>
         <source>Adds all dice showing five pips</source>
         <translation>Suma todos los cincos</translation>
-    </message>
-    <message>
-        <source>Sixes</source>
-        <translation>Seises</translation>
     </message>
     <message>
         <source>Adds all dice showing six pips</source>
@@ -325,56 +291,12 @@
         <translation>Bono</translation>
     </message>
     <message>
-        <source>35 pts. are automatically added when the left column totals 63+</source>
-        <translation>Se suman 35 pts. si la columna izquierda llega a 63+</translation>
-    </message>
-    <message>
-        <source>Three of a Kind</source>
-        <translation>Trío</translation>
-    </message>
-    <message>
         <source>Adds all dice if three are the same</source>
         <translation>Suma todo si hay tres iguales</translation>
     </message>
     <message>
-        <source>Four of a Kind</source>
-        <translation>Cuatro iguales</translation>
-    </message>
-    <message>
         <source>Adds all dice if four are the same</source>
         <translation>Suma todo si hay cuatro iguales</translation>
-    </message>
-    <message>
-        <source>Full House</source>
-        <translation>Full</translation>
-    </message>
-    <message>
-        <source>25 pts.</source>
-        <translation>25 pts.</translation>
-    </message>
-    <message>
-        <source>Small Straight</source>
-        <translation>Escalera corta</translation>
-    </message>
-    <message>
-        <source>30 pts.</source>
-        <translation>30 pts.</translation>
-    </message>
-    <message>
-        <source>Large Straight</source>
-        <translation>Escalera larga</translation>
-    </message>
-    <message>
-        <source>40 pts.</source>
-        <translation>40 pts.</translation>
-    </message>
-    <message>
-        <source>50 pts. (100 pts. for each additional)</source>
-        <translation>50 pts. (100 pts. por cada uno más)</translation>
-    </message>
-    <message>
-        <source>Chance</source>
-        <translation>Suerte</translation>
     </message>
     <message>
         <source>Adds all dice (no restrictions)</source>
@@ -395,6 +317,20 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1 pts.</source>
+        <translation>%1 pts.</translation>
+    </message>
+    <message>
+        <source>%1 pts. are automatically added when the left column totals %2+</source>
+        <extracomment>%1 is the bonus, 35; %2 the total it needs, 63.</extracomment>
+        <translation>Se suman %1 pts. si la columna izquierda llega a %2+</translation>
+    </message>
+    <message>
+        <source>%1 (%2 for each additional)</source>
+        <extracomment>%1 is the points of a five of a kind, &quot;50 pts.&quot;; %2 those of each later one.</extracomment>
+        <translation>%1 (%2 por cada uno más)</translation>
     </message>
 </context>
 <context>
@@ -454,14 +390,6 @@
         <translation>El nuevo récord se conserva mientras Korvex siga abierto; se guardará de nuevo al abrir los récords o al cerrar el juego.</translation>
     </message>
     <message>
-        <source>The high-score file %1 could not be written. Check that its folder exists and may be written.</source>
-        <translation>No se pudo escribir el archivo de récords %1. Comprueba que su carpeta existe y admite escritura.</translation>
-    </message>
-    <message>
-        <source>The high-score file %1 could not be read. Check that it is a file that may be read.</source>
-        <translation>No se pudo leer el archivo de récords %1. Comprueba que es un archivo legible.</translation>
-    </message>
-    <message>
         <source>The high-score file %1 is damaged; only part of it could be read.</source>
         <translation>El archivo de récords %1 está dañado; solo se pudo leer una parte.</translation>
     </message>
@@ -470,16 +398,124 @@
         <translation>No se pudo guardar una copia del archivo de récords dañado como %1, así que el archivo se dejó como estaba.</translation>
     </message>
     <message>
-        <source>The folder %1 for the high-score file could not be created.</source>
-        <translation>No se pudo crear la carpeta %1 para el archivo de récords.</translation>
+        <source>The high-score file %1 is larger than 1 MiB, so it is damaged: it cannot be a high-score table. %2</source>
+        <translation>El archivo de récords %1 ocupa más de 1 MiB, así que está dañado: no puede ser una tabla de récords. %2</translation>
     </message>
     <message>
-        <source>Another copy of Korvex is saving its high scores.</source>
-        <translation>Otra copia de Korvex está guardando sus récords.</translation>
+        <source>Korvex could not work on its high scores in the temporary folder %1: %2.</source>
+        <translation>Korvex no pudo trabajar con sus récords en la carpeta temporal %1: %2.</translation>
     </message>
     <message>
-        <source>The high-score file %1 could not be locked for writing. Check that its folder may be written.</source>
-        <translation>No se pudo bloquear el archivo de récords %1 para escribir. Comprueba que su carpeta admite escritura.</translation>
+        <source>its new text could not be composed there</source>
+        <translation>no se pudo componer allí su nuevo contenido</translation>
+    </message>
+    <message>
+        <source>It was not read.</source>
+        <translation>No se leyó.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>algo distinto de un archivo</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is not a regular file: it is %2. Korvex neither reads nor replaces it; the high scores are kept in memory only.</source>
+        <translation>El archivo de récords %1 no es un archivo normal: es %2. Korvex no lo lee ni lo reemplaza; los récords solo se guardan en memoria.</translation>
+    </message>
+    <message>
+        <source>a link to something that does not exist</source>
+        <translation>un enlace a algo que no existe</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (proceso %1)</translation>
+    </message>
+    <message>
+        <source> (process %1 on %2)</source>
+        <translation> (proceso %1 en %2)</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be opened: %3.</source>
+        <translation>No se pudo bloquear el archivo de récords %1: no se pudo abrir su archivo de bloqueo %2: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be locked: %3.</source>
+        <translation>No se pudo bloquear el archivo de récords %1: no se pudo bloquear su archivo de bloqueo %2: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written: %2.</source>
+        <translation>No se pudo escribir el archivo de récords %1: %2.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>permission was refused</source>
+        <translation>se denegó el permiso</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>a part of its path is a file, not a folder</source>
+        <translation>una parte de la ruta es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>el archivo superaría el tamaño que permite el sistema</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>its path has too many links</source>
+        <translation>la ruta tiene demasiados enlaces</translation>
+    </message>
+    <message>
+        <source>the disk reported an input or output error</source>
+        <translation>el disco informó de un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read: %2.</source>
+        <translation>No se pudo leer el archivo de récords %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created: %2.</source>
+        <translation>No se pudo crear la carpeta %1 del archivo de récords: %2.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
+        <translation>El archivo de récords %1 está bloqueado por otra copia de Korvex%2 en ejecución, que está guardando sus récords.</translation>
     </message>
 </context>
 </TS>

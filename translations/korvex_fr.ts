@@ -4,25 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <source>Die: %1, held</source>
-        <translation>Dé : %1, gardé</translation>
-    </message>
-    <message>
         <source>Die: %1</source>
-        <translation>Dé : %1</translation>
-    </message>
-    <message>
-        <source>Die %1: %2, held</source>
-        <translation>Dé %1 : %2, gardé</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dé %1 : %2</translation>
+        <translation>Dé&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A score box read aloud: its row&apos;s caption and its score, &quot;Fours: 12&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>open</source>
@@ -30,15 +18,22 @@
     </message>
     <message>
         <source>Roll %1</source>
+        <extracomment>The roll indicator: which roll of the turn this is.</extracomment>
         <translation>Lancer %1</translation>
     </message>
     <message>
         <source>%1 icon</source>
+        <extracomment>The game&apos;s icon in the About window; %1 is the game&apos;s name.</extracomment>
         <translation>Icône de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
-    <name>Categories</name>
+    <name>Category</name>
     <message>
         <source>Ones</source>
         <translation>As</translation>
@@ -84,6 +79,10 @@
         <translation>Grande suite</translation>
     </message>
     <message>
+        <source>Korvex</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
         <source>Chance</source>
         <translation>Chance</translation>
     </message>
@@ -108,7 +107,7 @@
     </message>
     <message>
         <source>Expected final total with best play: %1</source>
-        <translation>Total final attendu en jouant au mieux : %1</translation>
+        <translation>Total final attendu en jouant au mieux&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your last choice gave up %1 points.</source>
@@ -116,7 +115,7 @@
     </message>
     <message>
         <source>Given up this game: %1 points.</source>
-        <translation>Perdu dans cette partie : %1 points.</translation>
+        <translation>Perdu dans cette partie&#xa0;: %1 points.</translation>
     </message>
     <message>
         <source>Roll all five again</source>
@@ -124,13 +123,38 @@
     </message>
     <message>
         <source>Hold %1 and roll</source>
-        <extracomment>%1 is the faces to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <extracomment>%1 is the dice to hold, e.g. &quot;4 4 4&quot;.</extracomment>
         <translation>Garder %1 et relancer</translation>
     </message>
     <message>
         <source>Score %1 for %2</source>
         <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
         <translation>Marquer %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1)</source>
+        <extracomment>%1 is the one die to let go of, &quot;3&quot;.</extracomment>
+        <translation>Relancer les cinq dés (lâcher le %1)</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1 and %2)</source>
+        <extracomment>%1 is the dice to let go of but the last, &quot;1, 2&quot;; %2 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Relancer les cinq dés (lâcher les %1 et %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4 4&quot;; %2 the one die to let go of, &quot;1&quot;.</extracomment>
+        <translation>Garder %1 et relancer (lâcher le %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2 and %3)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4&quot;; %2 the dice to let go of but the last, &quot;1, 2&quot;; %3 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Garder %1 et relancer (lâcher les %2 et %3)</translation>
+    </message>
+    <message>
+        <source>Roll: you already hold %1</source>
+        <extracomment>%1 is the dice the player holds, &quot;6 6&quot;.</extracomment>
+        <translation>Relancer&#xa0;: vous gardez déjà %1</translation>
     </message>
 </context>
 <context>
@@ -170,69 +194,16 @@
         <translation>Palmarès</translation>
     </message>
     <message>
-        <source>Ones:</source>
-        <translation>As :</translation>
-    </message>
-    <message>
-        <source>Twos:</source>
-        <translation>Deux :</translation>
-    </message>
-    <message>
-        <source>Threes:</source>
-        <translation>Trois :</translation>
-    </message>
-    <message>
-        <source>Fours:</source>
-        <translation>Quatre :</translation>
-    </message>
-    <message>
-        <source>Fives:</source>
-        <translation>Cinq :</translation>
-    </message>
-    <message>
-        <source>Sixes:</source>
-        <translation>Six :</translation>
-    </message>
-    <message>
-        <source>Three of a Kind:</source>
-        <translation>Brelan :</translation>
-    </message>
-    <message>
-        <source>Four of a Kind:</source>
-        <translation>Carré :</translation>
-    </message>
-    <message>
-        <source>Full House:</source>
-        <translation>Full :</translation>
-    </message>
-    <message>
-        <source>Small Straight:</source>
-        <translation>Petite suite :</translation>
-    </message>
-    <message>
-        <source>Large Straight:</source>
-        <translation>Grande suite :</translation>
-    </message>
-    <message>
-        <source>Korvex:</source>
-        <extracomment>Five of a kind. Korvex is the game&apos;s own name: the same in every language.</extracomment>
-        <translation>Korvex :</translation>
-    </message>
-    <message>
-        <source>Chance:</source>
-        <translation>Chance :</translation>
-    </message>
-    <message>
         <source>Subtotal:</source>
-        <translation>Sous-total :</translation>
+        <translation>Sous-total&#xa0;:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation>Prime :</translation>
+        <translation>Prime&#xa0;:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation>Total :</translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Select which dice you want to keep...</source>
@@ -240,7 +211,7 @@
     </message>
     <message>
         <source>Roll Number:</source>
-        <translation>Lancer n° :</translation>
+        <translation>Lancer n°&#xa0;:</translation>
     </message>
     <message>
         <source>Help/</source>
@@ -261,8 +232,27 @@
     </message>
     <message>
         <source>keep</source>
-        <extracomment>Under a die that the coach would keep for the next roll.</extracomment>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. At most 7 letters.</extracomment>
         <translation>garder</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <translation>lâcher</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A row of the score card: the category&apos;s name, &quot;Fours:&quot;.</extracomment>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <extracomment>A die as a screen reader names it: its position and its face, &quot;Die 2: 5&quot;.</extracomment>
+        <translation>Dé %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>gardé</translation>
     </message>
 </context>
 <context>
@@ -273,48 +263,24 @@
         <translation>17 juin 2005</translation>
     </message>
     <message>
-        <source>Ones</source>
-        <translation>As</translation>
-    </message>
-    <message>
         <source>Adds all dice showing one pip</source>
         <translation>Somme des dés montrant 1</translation>
-    </message>
-    <message>
-        <source>Twos</source>
-        <translation>Deux</translation>
     </message>
     <message>
         <source>Adds all dice showing two pips</source>
         <translation>Somme des dés montrant 2</translation>
     </message>
     <message>
-        <source>Threes</source>
-        <translation>Trois</translation>
-    </message>
-    <message>
         <source>Adds all dice showing three pips</source>
         <translation>Somme des dés montrant 3</translation>
-    </message>
-    <message>
-        <source>Fours</source>
-        <translation>Quatre</translation>
     </message>
     <message>
         <source>Adds all dice showing four pips</source>
         <translation>Somme des dés montrant 4</translation>
     </message>
     <message>
-        <source>Fives</source>
-        <translation>Cinq</translation>
-    </message>
-    <message>
         <source>Adds all dice showing five pips</source>
         <translation>Somme des dés montrant 5</translation>
-    </message>
-    <message>
-        <source>Sixes</source>
-        <translation>Six</translation>
     </message>
     <message>
         <source>Adds all dice showing six pips</source>
@@ -325,56 +291,12 @@
         <translation>Prime</translation>
     </message>
     <message>
-        <source>35 pts. are automatically added when the left column totals 63+</source>
-        <translation>35 pts ajoutés d’office si la colonne de gauche atteint 63+</translation>
-    </message>
-    <message>
-        <source>Three of a Kind</source>
-        <translation>Brelan</translation>
-    </message>
-    <message>
         <source>Adds all dice if three are the same</source>
         <translation>Somme des dés si 3 identiques</translation>
     </message>
     <message>
-        <source>Four of a Kind</source>
-        <translation>Carré</translation>
-    </message>
-    <message>
         <source>Adds all dice if four are the same</source>
         <translation>Somme des dés si 4 identiques</translation>
-    </message>
-    <message>
-        <source>Full House</source>
-        <translation>Full</translation>
-    </message>
-    <message>
-        <source>25 pts.</source>
-        <translation>25 pts</translation>
-    </message>
-    <message>
-        <source>Small Straight</source>
-        <translation>Petite suite</translation>
-    </message>
-    <message>
-        <source>30 pts.</source>
-        <translation>30 pts</translation>
-    </message>
-    <message>
-        <source>Large Straight</source>
-        <translation>Grande suite</translation>
-    </message>
-    <message>
-        <source>40 pts.</source>
-        <translation>40 pts</translation>
-    </message>
-    <message>
-        <source>50 pts. (100 pts. for each additional)</source>
-        <translation>50 pts (100 pts pour chaque suivant)</translation>
-    </message>
-    <message>
-        <source>Chance</source>
-        <translation>Chance</translation>
     </message>
     <message>
         <source>Adds all dice (no restrictions)</source>
@@ -396,6 +318,20 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 pts.</source>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>%1 pts. are automatically added when the left column totals %2+</source>
+        <extracomment>%1 is the bonus, 35; %2 the total it needs, 63.</extracomment>
+        <translation>%1 pts ajoutés d’office si la colonne de gauche atteint %2+</translation>
+    </message>
+    <message>
+        <source>%1 (%2 for each additional)</source>
+        <extracomment>%1 is the points of a five of a kind, &quot;50 pts.&quot;; %2 those of each later one.</extracomment>
+        <translation>%1 (%2 pour chaque suivant)</translation>
+    </message>
 </context>
 <context>
     <name>frmGetName</name>
@@ -405,7 +341,7 @@
     </message>
     <message>
         <source>Enter your initials:</source>
-        <translation>Vos initiales :</translation>
+        <translation>Vos initiales&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -428,7 +364,7 @@
     </message>
     <message>
         <source>Are you sure you want to clear all high scores from the list?</source>
-        <translation>Voulez-vous vraiment effacer tous les scores du palmarès ?</translation>
+        <translation>Voulez-vous vraiment effacer tous les scores du palmarès&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm Deletions</source>
@@ -443,43 +379,143 @@
     </message>
     <message>
         <source>The high score stored under key %1 could not be read; it is shown as ??? with a score of 0.</source>
-        <translation>Le score enregistré sous la clé %1 n’a pas pu être lu ; il est affiché comme ??? avec un score de 0.</translation>
+        <translation>Le score enregistré sous la clé %1 n’a pas pu être lu&#xa0;; il est affiché comme&#xa0;??? avec un score de 0.</translation>
     </message>
     <message>
         <source>The high score stored under keys %1 could not be read; they are shown as ??? with a score of 0.</source>
-        <translation>Les scores enregistrés sous les clés %1 n’ont pas pu être lus ; ils sont affichés comme ??? avec un score de 0.</translation>
+        <translation>Les scores enregistrés sous les clés %1 n’ont pas pu être lus&#xa0;; ils sont affichés comme&#xa0;??? avec un score de 0.</translation>
     </message>
     <message>
         <source>The new high score is kept while Korvex runs; it is saved again when High Scores is opened or the game is closed.</source>
-        <translation>Le nouveau record est conservé tant que Korvex est ouvert ; il sera enregistré de nouveau à l’ouverture du palmarès ou à la fermeture du jeu.</translation>
-    </message>
-    <message>
-        <source>The high-score file %1 could not be written. Check that its folder exists and may be written.</source>
-        <translation>Le fichier des scores %1 n’a pas pu être écrit. Vérifiez que son dossier existe et est accessible en écriture.</translation>
-    </message>
-    <message>
-        <source>The high-score file %1 could not be read. Check that it is a file that may be read.</source>
-        <translation>Le fichier des scores %1 n’a pas pu être lu. Vérifiez qu’il s’agit d’un fichier lisible.</translation>
+        <translation>Le nouveau record est conservé tant que Korvex est ouvert&#xa0;; il sera enregistré de nouveau à l’ouverture du palmarès ou à la fermeture du jeu.</translation>
     </message>
     <message>
         <source>The high-score file %1 is damaged; only part of it could be read.</source>
-        <translation>Le fichier des scores %1 est endommagé ; seule une partie a pu être lue.</translation>
+        <translation>Le fichier des scores %1 est endommagé&#xa0;; seule une partie a pu être lue.</translation>
     </message>
     <message>
         <source>A copy of the damaged high-score file could not be kept as %1, so the file was left as it is.</source>
-        <translation>Une copie du fichier des scores endommagé n’a pas pu être conservée sous %1 ; le fichier a donc été laissé tel quel.</translation>
+        <translation>Une copie du fichier des scores endommagé n’a pas pu être conservée sous %1&#xa0;; le fichier a donc été laissé tel quel.</translation>
     </message>
     <message>
-        <source>The folder %1 for the high-score file could not be created.</source>
-        <translation>Le dossier %1 du fichier des scores n’a pas pu être créé.</translation>
+        <source>The high-score file %1 is larger than 1 MiB, so it is damaged: it cannot be a high-score table. %2</source>
+        <translation>Le fichier des scores %1 dépasse 1 Mio, il est donc endommagé&#xa0;: ce ne peut pas être un tableau des scores. %2</translation>
     </message>
     <message>
-        <source>Another copy of Korvex is saving its high scores.</source>
-        <translation>Une autre instance de Korvex enregistre ses scores.</translation>
+        <source>Korvex could not work on its high scores in the temporary folder %1: %2.</source>
+        <translation>Korvex n’a pas pu traiter ses scores dans le dossier temporaire %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>The high-score file %1 could not be locked for writing. Check that its folder may be written.</source>
-        <translation>Le fichier des scores %1 n’a pas pu être verrouillé pour l’écriture. Vérifiez que son dossier est accessible en écriture.</translation>
+        <source>its new text could not be composed there</source>
+        <translation>son nouveau contenu n’a pas pu y être composé</translation>
+    </message>
+    <message>
+        <source>It was not read.</source>
+        <translation>Il n’a pas été lu.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>autre chose qu’un fichier</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is not a regular file: it is %2. Korvex neither reads nor replaces it; the high scores are kept in memory only.</source>
+        <translation>Le fichier des scores %1 n’est pas un fichier ordinaire&#xa0;: c’est %2. Korvex ne le lit ni ne le remplace&#xa0;; les scores ne sont gardés qu’en mémoire.</translation>
+    </message>
+    <message>
+        <source>a link to something that does not exist</source>
+        <translation>un lien vers quelque chose qui n’existe pas</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (processus %1)</translation>
+    </message>
+    <message>
+        <source> (process %1 on %2)</source>
+        <translation> (processus %1 sur %2)</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be opened: %3.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être verrouillé&#xa0;: son fichier de verrou %2 n’a pas pu être ouvert&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be locked: %3.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être verrouillé&#xa0;: son fichier de verrou %2 n’a pas pu être verrouillé&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written: %2.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>permission was refused</source>
+        <translation>l’accès a été refusé</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>a part of its path is a file, not a folder</source>
+        <translation>une partie du chemin est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>c’est un dossier, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>le fichier dépasserait la taille permise par le système</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>its path has too many links</source>
+        <translation>le chemin contient trop de liens</translation>
+    </message>
+    <message>
+        <source>the disk reported an input or output error</source>
+        <translation>le disque a signalé une erreur d’entrée-sortie</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read: %2.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created: %2.</source>
+        <translation>Le dossier %1 du fichier des scores n’a pas pu être créé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
+        <translation>Le fichier des scores %1 est verrouillé par une autre copie de Korvex%2 en cours d’exécution, qui enregistre ses scores.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "board/form1_layout.h"
-#include "scoring/categories.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -54,7 +53,15 @@ QString gameLossText(double loss) {
     return QCoreApplication::translate("Coach", "Given up this game: %1 points.").arg(points(loss));
 }
 
-CoachPanel::CoachPanel(FormModel& board) : m_board(board) {}
+QString diceMark(bool keep) {
+    //: Under a die: the coach's best move holds it for the next roll. At most 7 letters.
+    return keep ? QCoreApplication::translate("Form1", "keep")
+                //: Under a die the player holds: the coach's best move lets it go. At most 7
+                //: letters.
+                : QCoreApplication::translate("Form1", "release");
+}
+
+CoachPanel::CoachPanel(FormModel& board, const Game& game) : m_board(board), m_game(game) {}
 
 CoachPanel::~CoachPanel() = default;
 
@@ -70,7 +77,7 @@ void CoachPanel::toggle() {
 
 void CoachPanel::showPanel(bool on) {
     for (const char* name : kCoachPanel) m_board.setVisible(QString::fromLatin1(name), on);
-    if (!on) markDice({});
+    if (!on) markDice({}, {});
 }
 
 void CoachPanel::newGame() {
@@ -79,32 +86,9 @@ void CoachPanel::newGame() {
     refresh();
 }
 
-std::optional<CoachPosition> CoachPanel::position() const {
-    const FormModel& b = m_board;
-    if (b.visible(QStringLiteral("CB_Start")) || m_forced) return std::nullopt;
-    CoachPosition p;
-    const auto& card = categories();
-    for (std::size_t c = 0; c < card.size(); ++c) {
-        p.used[c] = b.text(card[c].usedFlag) == QLatin1String("yes");
-        if (p.used[c] && card[c].upper) p.upperSum += int(wholeNumber(b.text(card[c].valueField)));
-    }
-    const Category& korvex = category(CategoryId::Korvex);
-    p.korvexScored = b.text(korvex.usedFlag) == QLatin1String("yes") &&
-                     wholeNumber(b.text(korvex.scoreBox)) != 0;
-    p.totalSoFar = int(wholeNumber(b.text(QStringLiteral("Total"))));
-    for (int i = 0; i < 5; ++i) {
-        p.dice[std::size_t(i)] = int(wholeNumber(b.text(faceField(i + 1))));
-        if (p.dice[std::size_t(i)] < 1 || p.dice[std::size_t(i)] > 6) return std::nullopt;
-    }
-    const long long rolls = wholeNumber(b.text(QStringLiteral("RollCount")));
-    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
-    if (std::all_of(p.used.begin(), p.used.end(), [](bool u) { return u; })) return std::nullopt;
-    return p;
-}
-
 void CoachPanel::beforeCommit(int category) {
     if (!m_on || !m_service || !m_service->ready()) return;
-    const std::optional<CoachPosition> p = position();
+    const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return;
     const double loss = choiceLoss(*m_service->table(), *p, category);
     if (std::isnan(loss)) return;
@@ -116,15 +100,15 @@ void CoachPanel::beforeCommit(int category) {
 void CoachPanel::refresh() {
     if (!m_on) return;
     showLosses();
-    markDice({});
+    markDice({}, {});
     m_board.setText(kExpected, QString());
-    if (m_board.visible(QStringLiteral("CB_Start")))
+    if (!m_game.started())
         return m_board.setText(kAdvice, coachNotice(CoachNotice::BeforeFirstRoll));
-    if (wholeNumber(m_board.text(QStringLiteral("GameCount"))) >= 13)
-        return m_board.setText(kAdvice, coachNotice(CoachNotice::GameOver));
-    if (m_forced) return m_board.setText(kAdvice, coachNotice(CoachNotice::ForcedRoll));
+    if (m_game.over()) return m_board.setText(kAdvice, coachNotice(CoachNotice::GameOver));
+    if (m_game.lastRollForced())
+        return m_board.setText(kAdvice, coachNotice(CoachNotice::ForcedRoll));
     if (!m_service->ready()) return m_board.setText(kAdvice, coachNotice(CoachNotice::Working));
-    const std::optional<CoachPosition> p = position();
+    const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return m_board.setText(kAdvice, QString());
     showAdvice(advise(*m_service->table(), *p));
 }
@@ -133,11 +117,17 @@ void CoachPanel::showAdvice(const Advice& advice) {
     m_board.setText(kAdvice, describe(advice));
     if (advice.action == Advice::Action::None) return;
     m_board.setText(kExpected, expectedTotalText(advice.expectedTotal));
-    if (advice.action == Advice::Action::Roll) markDice(advice.hold);
+    if (advice.action == Advice::Action::Roll) markDice(advice.hold, advice.release);
 }
 
-void CoachPanel::markDice(const std::array<bool, 5>& hold) {
-    for (int p = 1; p <= 5; ++p) m_board.setVisible(keepMark(p), m_on && hold[std::size_t(p - 1)]);
+// Under each die: "keep" where the best move holds it, "release" where the player holds a die
+// that the best move lets go.
+void CoachPanel::markDice(const std::array<bool, 5>& keep, const std::array<bool, 5>& release) {
+    for (int p = 1; p <= 5; ++p) {
+        const std::size_t i = std::size_t(p - 1);
+        if (keep[i] || release[i]) m_board.setText(keepMark(p), diceMark(keep[i]));
+        m_board.setVisible(keepMark(p), m_on && (keep[i] || release[i]));
+    }
 }
 
 void CoachPanel::showLosses() {

@@ -5,7 +5,6 @@
 #include "about/frm_about.h"
 #include "board/form1_layout.h"
 #include "hiscores/frm_hi_scores.h"
-#include "scoring/score_card.h"
 
 namespace korvex {
 namespace {
@@ -41,13 +40,13 @@ void Form1::wireHandlers() {
     for (int p = 1; p <= 5; ++p)
         for (int f = 1; f <= 6; ++f) onClick(dieName(f, p), [this, f, p] { dieClick(f, p); });
     for (const Category& c : categories())
-        onClick(c.scoreBox, [this, id = c.id] { categoryClick(id); });
+        onClick(categoryFields(c.id).scoreBox, [this, id = c.id] { categoryClick(id); });
 }
 
 void Form1::Form_Load() {
     toolkit().setPointer(Pointer::Arrow);
-    setText(kRollCount, QStringLiteral("0"));
-    setText(kCheat, QStringLiteral("x"));
+    m_game = Game();
+    showGame();
     m_hiScores.LoadHiScores();
     CB_New_Click();
 }
@@ -59,37 +58,15 @@ void Form1::Form_Unload() {
 }
 
 void Form1::CB_New_Click() {
-    for (int p = 1; p <= 5; ++p)
-        for (int f = 1; f <= 6; ++f) setVisible(dieName(f, p), f == 1);
-    setVisible(kStart, true);
-    for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), true);
-    for (const char* picture : kRollPictures) setVisible(QString::fromLatin1(picture), false);
-    model().setBold(QStringLiteral("Total"), false);
-    for (int p = 1; p <= 5; ++p) setText(holdFlag(p), kNo);
-    for (int p = 1; p <= 5; ++p)
-        for (int f = 1; f <= 6; ++f) setBorder(dieName(f, p), 0);
-    for (const Category& c : categories()) setText(c.usedFlag, kNo);
-    for (const Category& c : categories()) {
-        setText(c.scoreBox, QString());
-        setText(c.valueField, QStringLiteral("0"));
-    }
-    setText(QStringLiteral("Bonus"), QString());
-    setText(QStringLiteral("Bonusx"), QStringLiteral("0"));
-    setText(QStringLiteral("Subtotal"), QStringLiteral("0"));
-    setText(QStringLiteral("Total"), QStringLiteral("0"));
-    setEnabled(kRoll, false);
-    setEnabled(kSave, false);
-    setText(kRollCount, QStringLiteral("0"));
-    setText(QStringLiteral("GameCount"), QStringLiteral("0"));
+    m_game.newGame();
+    showGame();
     m_coach.newGame();
 }
 
 void Form1::CB_Start_Click() {
-    setEnabled(kRoll, true);
-    setFocus(kRoll);
-    setVisible(kStart, false);
-    for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), false);
-    CB_Roll_Click();
+    if (m_game.start(m_random) == Game::Roll::Refused) return;
+    showGame(kRoll);
+    m_coach.refresh();
 }
 
 void Form1::CB_Exit_Click() {
@@ -116,117 +93,139 @@ void Form1::showAbout() {
     toolkit().showModeless(*m_about);
 }
 
-void Form1::showFace(int position, int face) {
-    for (int f = 1; f <= 6; ++f) setVisible(dieName(f, position), f == face);
-    setText(faceField(position), decimalText(face));
-}
-
-// A forced roll asked for on the Roll button: all five dice show the code's face, or the
-// straight 1 to 5 for "s". Held dice change too; holds and frames stay as they are.
-bool Form1::forcedRoll() {
-    const QString code = text(kCheat);
-    static const QStringList codes = {"1", "2", "3", "4", "5", "6", "s"};
-    if (!codes.contains(code)) return false;
-    for (int p = 1; p <= 5; ++p) showFace(p, code == QLatin1String("s") ? p : code.toInt());
-    setText(kCheat, QStringLiteral("0"));
-    return true;
-}
-
 void Form1::CB_Roll_Click() {
-    if (model().visible(kStart)) return;
-    const bool forced = forcedRoll();
-    m_coach.setForced(forced);
-    if (!forced) {
-        m_random.reseed();
-        clearCandidates(model());
-        for (int p = 1; p <= 5; ++p)
-            if (text(holdFlag(p)) != kYes) showFace(p, faceFor(m_random.next()));
-    }
-    countRoll();
-    m_coach.refresh();
+    rollDice();
 }
 
-void Form1::countRoll() {
-    const long long rolls = wholeNumber(text(kRollCount)) + 1;
-    setText(kRollCount, decimalText(rolls));
-    if (rolls == 1) setVisible(QStringLiteral("OneRoll"), true);
-    if (rolls == 2) setVisible(QStringLiteral("TwoRoll"), true);
-    if (rolls == 3) {
-        setEnabled(kSave, true);
-        setFocus(kSave);
-        setEnabled(kRoll, false);
-        setVisible(QStringLiteral("ThreeRoll"), true);
-        setText(kRollCount, QStringLiteral("0"));
-    }
+// Rolls and shows the dice; the third roll of a turn hands the keyboard to Save.
+void Form1::rollDice() {
+    if (m_game.roll(m_random) == Game::Roll::Refused) return;
+    showGame(m_game.mayRoll() ? QString() : kSave);
+    m_coach.refresh();
 }
 
 void Form1::CB_Roll_KeyPress(char16_t keyAscii) {
     // Only the digits 1 to 6 and a lower-case s arm a forced roll; every other key is the button's.
-    if (keyAscii >= u'1' && keyAscii <= u'6') setText(kCheat, QString(QChar(keyAscii)));
-    if (keyAscii == u's') setText(kCheat, QStringLiteral("s"));
+    if (m_game.armForcedRoll(keyAscii)) showCounters();
 }
 
 void Form1::dieClick(int face, int position) {
-    // Before START the dice on show are not the face fields' dice: a hold taken then would carry
-    // an old or empty face into the first roll.
-    if (model().visible(kStart)) return;
-    const QString flag = holdFlag(position);
-    const QString picture = dieName(face, position);
-    if (text(flag) == kNo) {
-        setBorder(picture, 1);
-        setText(flag, kYes);
-    } else if (text(flag) == kYes) {
-        setBorder(picture, 0);
-        setText(flag, kNo);
-    }
+    if (!m_game.toggleHold(face, position)) return;
+    showDice();
+    m_coach.refresh();  // its advice is told from the holds
 }
 
 void Form1::categoryClick(CategoryId id) {
-    selectCategory(model(), category(id));
+    if (!m_game.select(id)) return;
+    showCard();
+    showButtons(kSave);
 }
 
 void Form1::CB_Save_Click() {
-    if (const Category* selected = selectedCategory(model()))
-        m_coach.beforeCommit(int(selected - categories().data()));
-    if (!recordSelection(model())) {
-        toolkit().messageBox(
-            this, QCoreApplication::translate("Form1", "You must choose an item to score."),
-            QCoreApplication::translate("Form1", "Scoring Error"), MessageButtons::Ok);
-        return;
+    if (const auto& candidate = m_game.candidate()) m_coach.beforeCommit(int(candidate->id));
+    switch (m_game.commit()) {
+        case Game::Commit::NothingSelected:
+            toolkit().messageBox(
+                this, QCoreApplication::translate("Form1", "You must choose an item to score."),
+                QCoreApplication::translate("Form1", "Scoring Error"), MessageButtons::Ok);
+            return;
+        case Game::Commit::NextTurn:
+            showGame(kRoll);
+            rollDice();
+            return;
+        case Game::Commit::GameOver:
+            showGame(QStringLiteral("CB_New"));
+            endGame();
+            m_coach.refresh();
+            return;
     }
-    if (wholeNumber(text(QStringLiteral("GameCount"))) == kTurnsPerGame) {
-        endGame();
-        m_coach.refresh();
-    } else {
-        startNextTurn();
-    }
-}
-
-void Form1::startNextTurn() {
-    setEnabled(kRoll, true);
-    setFocus(kRoll);
-    setEnabled(kSave, false);
-    setText(kRollCount, QStringLiteral("0"));
-    for (const char* picture : kRollPictures) setVisible(QString::fromLatin1(picture), false);
-    CB_Roll_Click();
 }
 
 void Form1::endGame() {
-    model().setBold(QStringLiteral("Total"), true);
-    setFocus(QStringLiteral("CB_New"));
-    setEnabled(kSave, false);
-    setEnabled(kRoll, false);
-    if (text(kCheat) != QLatin1String("x")) return;
+    if (m_game.cheat().everArmed()) return;
     // Another copy of the game may have stored a score since this one loaded the table.
     m_hiScores.LoadHiScores();
-    m_hiScores.NewHiScore = wholeNumber(text(QStringLiteral("Total")));
-    m_hiScores.CheckHiScores();
-    if (!m_hiScores.NewEntryPending) return;
+    const std::optional<int> row = m_hiScores.CheckHiScores(m_game.card().total());
+    if (!row) return;
     {
         FrmHiScores list(toolkit(), m_hiScores);
+        list.askInitialsOf(*row);
         toolkit().showModal(list, this);
     }
     m_hiScores.SaveHiScores();
+}
+
+void Form1::showGame(const QString& focus) {
+    showDice();
+    showCard();
+    showCounters();
+    showButtons(focus);
+}
+
+// Before START the board shows face 1 everywhere, whatever the dice last showed; the hold frame
+// belongs to a picture, not to a position.
+void Form1::showDice() {
+    for (int p = 1; p <= 5; ++p) {
+        const int face = m_game.face(p - 1);
+        const int shown = m_game.started() ? face : 1;
+        for (int f = 1; f <= 6; ++f) {
+            setVisible(dieName(f, p), f == shown);
+            setBorder(dieName(f, p), m_game.framed(p - 1, f) ? 1 : 0);
+        }
+        setText(faceField(p), face ? decimalText(face) : QString());
+        setText(holdFlag(p), m_game.held(p - 1) ? kYes : kNo);
+    }
+}
+
+void Form1::showCard() {
+    const Card& card = m_game.card();
+    const auto& candidate = m_game.candidate();
+    for (const Category& c : categories()) {
+        const CategoryFields& fields = categoryFields(c.id);
+        QString points;
+        if (card.used(c.id))
+            points = decimalText(card.shown(c.id));
+        else if (candidate && candidate->id == c.id)
+            points = decimalText(candidate->points);
+        setText(fields.scoreBox, points);
+        setText(fields.valueField, points.isEmpty() ? QStringLiteral("0") : points);
+        setText(fields.usedFlag, card.used(c.id) ? kYes : kNo);
+    }
+    const int bonus = card.bonus();
+    setText(QStringLiteral("Bonus"), bonus ? decimalText(bonus) : QString());
+    setText(QStringLiteral("Bonusx"), decimalText(bonus));
+    setText(QStringLiteral("Subtotal"), decimalText(card.upperSum()));
+    setText(QStringLiteral("Total"), decimalText(card.total()));
+    setText(QStringLiteral("GameCount"), decimalText(card.turnsPlayed()));
+    model().setBold(QStringLiteral("Total"), m_game.over());
+}
+
+// `RollCount` goes back to 0 with the third roll; `Cheat` reads "x" until a code is first armed,
+// then the armed face or "s", and "0" once the forced roll is made.
+void Form1::showCounters() {
+    const int rolls = m_game.rolls();
+    setText(kRollCount, decimalText(rolls == kRollsPerTurn ? 0 : rolls));
+    for (int n = 1; n <= 3; ++n) setVisible(QString::fromLatin1(kRollPictures[n - 1]), rolls >= n);
+    const CheatCode& cheat = m_game.cheat();
+    QString code = QStringLiteral("x");
+    if (cheat.state == CheatCode::State::Spent) code = QStringLiteral("0");
+    if (cheat.state == CheatCode::State::Armed)
+        code = cheat.face ? decimalText(cheat.face) : QStringLiteral("s");
+    setText(kCheat, code);
+}
+
+// A button that a move enables takes the focus before another is disabled, so the keyboard
+// never lands on a third element on the way.
+void Form1::showButtons(const QString& focus) {
+    const bool start = !m_game.started();
+    setVisible(kStart, start);
+    for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), start);
+    const bool roll = m_game.mayRoll(), save = m_game.mayCommit();
+    if (roll) setEnabled(kRoll, true);
+    if (save) setEnabled(kSave, true);
+    if (!focus.isEmpty()) setFocus(focus);
+    if (!roll) setEnabled(kRoll, false);
+    if (!save) setEnabled(kSave, false);
 }
 
 }  // namespace korvex

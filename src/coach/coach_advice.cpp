@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
@@ -34,7 +34,7 @@ int rollOf(const CoachTable& table, const CoachPosition& position) {
 
 Choice bestScore(const CoachTable& table, const CoachState& state, int roll) {
     Choice best;
-    for (int c = 0; c < 13; ++c) {
+    for (int c = 0; c < kCategoryCount; ++c) {
         const double value = table.commitValue(state, c, roll);
         if (!std::isnan(value) && value > best.value + kTie) best = {value, c, 0};
     }
@@ -65,11 +65,84 @@ double bestValue(const CoachTable& table, const CoachPosition& position, int rol
     return best;
 }
 
+// The positions to hold for the best mask's faces, taking held dice first where they show a kept
+// face, and what the player must let go of to get there.
+void adviseHolds(Advice& advice, const CoachPosition& position, int holdMask) {
+    std::array<int, 7> wanted{};
+    for (int i = 0; i < 5; ++i)
+        if (holdMask & (1 << i)) ++wanted[std::size_t(position.dice[std::size_t(i)])];
+    for (bool held : {true, false})
+        for (std::size_t i = 0; i < 5; ++i) {
+            int& left = wanted[std::size_t(position.dice[i])];
+            if (position.held[i] == held && left > 0) {
+                advice.hold[i] = true;
+                --left;
+            }
+        }
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (advice.hold[i]) advice.keptFaces.push_back(position.dice[i]);
+        advice.release[i] = position.held[i] && !advice.hold[i];
+        if (advice.release[i]) advice.releasedFaces.push_back(position.dice[i]);
+    }
+    std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+    std::sort(advice.releasedFaces.begin(), advice.releasedFaces.end());
+    advice.holdsMatch = advice.hold == position.held;
+}
+
+QString faceList(const std::vector<int>& faces) {
+    QStringList words;
+    for (int face : faces) words << QString::number(face);
+    return words.join(QLatin1Char(' '));
+}
+
+QString coachText(const char* text) {
+    return QCoreApplication::translate("Coach", text);
+}
+
+// A move with the dice to let go of. Each language gets the whole sentence, one for a single die
+// and one for several, so that it can place the article, the list and the verb its own way.
+QString withRelease(const Advice& advice) {
+    QStringList released;
+    for (int face : advice.releasedFaces) released << QString::number(face);
+    const QString last = released.takeLast();
+    const QString others = released.join(QStringLiteral(", "));
+    const QString kept = faceList(advice.keptFaces);
+    if (kept.isEmpty() && others.isEmpty())
+        //: %1 is the one die to let go of, "3".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll all five again (release the %1)"))
+            .arg(last);
+    if (kept.isEmpty())
+        //: %1 is the dice to let go of but the last, "1, 2"; %2 the last of them, "3".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll all five again (release the %1 and %2)"))
+            .arg(others, last);
+    if (others.isEmpty())
+        //: %1 is the dice to hold, "4 4 4"; %2 the one die to let go of, "1".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Hold %1 and roll (release the %2)"))
+            .arg(kept, last);
+    //: %1 is the dice to hold, "4 4"; %2 the dice to let go of but the last, "1, 2"; %3 the
+    //: last of them, "3".
+    return coachText(QT_TRANSLATE_NOOP("Coach", "Hold %1 and roll (release the %2 and %3)"))
+        .arg(kept, others, last);
+}
+
+QString describeRoll(const Advice& advice) {
+    if (advice.keptFaces.empty() && advice.releasedFaces.empty())
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll all five again"));
+    if (advice.holdsMatch)
+        //: %1 is the dice the player holds, "6 6".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll: you already hold %1"))
+            .arg(faceList(advice.keptFaces));
+    if (!advice.releasedFaces.empty()) return withRelease(advice);
+    //: %1 is the dice to hold, e.g. "4 4 4".
+    return coachText(QT_TRANSLATE_NOOP("Coach", "Hold %1 and roll"))
+        .arg(faceList(advice.keptFaces));
+}
+
 }  // namespace
 
 CoachState coachState(const CoachPosition& position) {
     CoachState state;
-    for (int c = 0; c < 13; ++c)
+    for (int c = 0; c < kCategoryCount; ++c)
         if (position.used[std::size_t(c)]) state.used |= 1u << c;
     state.upperSum = position.upperSum;
     state.korvexScored = position.korvexScored;
@@ -89,12 +162,7 @@ Advice advise(const CoachTable& table, const CoachPosition& position, const Turn
     }
     if (hold.value > score.value + kTie) {
         advice.action = Advice::Action::Roll;
-        for (int i = 0; i < 5; ++i) {
-            advice.hold[std::size_t(i)] = hold.holdMask & (1 << i);
-            if (advice.hold[std::size_t(i)])
-                advice.keptFaces.push_back(position.dice[std::size_t(i)]);
-        }
-        std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+        adviseHolds(advice, position, hold.holdMask);
         advice.expectedTotal = position.totalSoFar + hold.value;
     } else {
         advice.action = Advice::Action::Score;
@@ -117,22 +185,32 @@ QString describe(const Advice& advice) {
     switch (advice.action) {
         case Advice::Action::None:
             return {};
-        case Advice::Action::Roll: {
-            if (advice.keptFaces.empty())
-                return QCoreApplication::translate("Coach", "Roll all five again");
-            QStringList faces;
-            for (int face : advice.keptFaces) faces << QString::number(face);
-            //: %1 is the faces to hold, e.g. "4 4 4".
-            return QCoreApplication::translate("Coach", "Hold %1 and roll")
-                .arg(faces.join(QLatin1Char(' ')));
-        }
+        case Advice::Action::Roll:
+            return describeRoll(advice);
         case Advice::Action::Score:
             //: %1 is a category of the card, %2 the points it gives now.
-            return QCoreApplication::translate("Coach", "Score %1 for %2")
-                .arg(shownTitle(categories()[std::size_t(advice.category)]))
+            return coachText(QT_TRANSLATE_NOOP("Coach", "Score %1 for %2"))
+                .arg(QCoreApplication::translate("Category", category(advice.category).title))
                 .arg(advice.points);
     }
     return {};
+}
+
+std::optional<CoachPosition> coachPosition(const Game& game) {
+    if (!game.started() || game.lastRollForced() || game.over()) return std::nullopt;
+    const Card& card = game.card();
+    CoachPosition p;
+    for (const Category& c : categories()) {
+        p.used[std::size_t(c.index())] = card.used(c.id);
+        if (c.upper) p.upperSum += card.shown(c.id);
+    }
+    p.korvexScored = card.used(CategoryId::Korvex) && card.shown(CategoryId::Korvex) != 0;
+    p.totalSoFar = card.total();
+    p.dice = game.faces();
+    const int rolls = game.rolls();
+    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
+    for (int i = 0; i < 5; ++i) p.held[std::size_t(i)] = game.held(i);
+    return p;
 }
 
 }  // namespace korvex

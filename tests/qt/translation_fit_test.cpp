@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in every language, with the game's real translations loaded: each button and
 // label shows its whole text at the layout's size, clear of every other element. A one-line
 // label may grow past its box where the renderer lets it, but stays inside the window and
@@ -7,29 +8,27 @@
 
 #include <QLabel>
 #include <QStyle>
+#include <QTimer>
 
 #include "about/frm_about.h"
+#include "app/running_game.h"
 #include "board/coach_panel.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
 #include "coach/coach_advice.h"
+#include "core/random_source.h"
 #include "hiscores/frm_get_name.h"
 #include "hiscores/frm_hi_scores.h"
-#include "hiscores/memory_store.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
+#include "support/memory_store.h"
 #include "ui/qt/element_widgets.h"
+#include "ui/qt/form_view.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/translations.h"
 
 namespace korvex {
 namespace {
-
-QRect layoutBox(const ElementSpec& item) {
-    return {twipsToPixels(item.left), twipsToPixels(item.top), twipsToPixels(item.width),
-            twipsToPixels(item.height)};
-}
 
 QString buttonMisfit(const ElementButton& button) {
     const QRect room = button.captionRoom();
@@ -79,20 +78,32 @@ QRect textRect(const QLabel& label) {
     return QStyle::alignedRect(Qt::LeftToRight, label.alignment(), size, label.geometry());
 }
 
+// The pixels a one-line label's letters cover, without the blank leading above and below them.
+QRect inkRect(const QLabel& label) {
+    const QRect line = textRect(label);
+    if (label.wordWrap()) return line;
+    const QFontMetrics metrics = label.fontMetrics();
+    return metrics.tightBoundingRect(label.text())
+        .translated(line.left(), line.top() + metrics.ascent());
+}
+
 // Another element on which the label's text lies; "" when its text lies clear of all others.
-// Elements that show at different times count too: each of them may show with this text.
+// Elements that show at different times count too: each of them may show with this text. Against
+// another text the lines' whole height counts; against a picture, a box or a button, only the
+// letters themselves (the frame of a held die comes close to the coach's mark under it).
 QString overlapOf(const QtToolkit& toolkit, const Form& form, const QLabel& label,
                   const ElementSpec& item) {
     const QRect text = textRect(label);
+    const QRect ink = inkRect(label);
     for (const ElementSpec& other : form.layout().elements) {
         if (other.name == item.name || other.kind == ElementKind::Field) continue;
         const QWidget* widget = toolkit.widgetOf(form, other.name);
         const auto* otherLabel = dynamic_cast<const QLabel*>(widget);
         if (otherLabel && otherLabel->text().isEmpty()) continue;
-        const QRect area = otherLabel ? textRect(*otherLabel)
-                           : widget   ? widget->geometry()
-                                      : QRect();
-        if (text.intersects(area)) return other.name;
+        const bool overlaps = otherLabel ? text.intersects(textRect(*otherLabel))
+                              : widget   ? ink.intersects(widget->geometry())
+                                         : false;
+        if (overlaps) return other.name;
     }
     return {};
 }
@@ -139,7 +150,23 @@ std::vector<std::pair<QString, QString>> coachTexts() {
     Advice roll;
     roll.action = Advice::Action::Roll;
     texts.emplace_back(advice, describe(roll));
+    roll.releasedFaces = {1, 2, 3, 5};
+    texts.emplace_back(advice, describe(roll));
+    roll.releasedFaces = {3};
+    texts.emplace_back(advice, describe(roll));
     roll.keptFaces = {6, 6, 6, 6};
+    texts.emplace_back(advice, describe(roll));
+    roll.keptFaces = {6, 6, 6};
+    roll.releasedFaces = {2, 5};
+    texts.emplace_back(advice, describe(roll));
+    roll.keptFaces = {6, 6};
+    roll.releasedFaces = {1, 2, 5};
+    texts.emplace_back(advice, describe(roll));
+    roll.keptFaces = {6, 6, 6, 6};
+    roll.releasedFaces = {5};
+    texts.emplace_back(advice, describe(roll));
+    roll.releasedFaces.clear();
+    roll.holdsMatch = true;
     texts.emplace_back(advice, describe(roll));
     for (int category = 0; category < kCategoryCount; ++category) {
         Advice score;
@@ -151,6 +178,8 @@ std::vector<std::pair<QString, QString>> coachTexts() {
     texts.emplace_back(QStringLiteral("lblCoachExpected"), expectedTotalText(888.8));
     texts.emplace_back(QStringLiteral("lblCoachLast"), lastLossText(88.8));
     texts.emplace_back(QStringLiteral("lblCoachGame"), gameLossText(888.8));
+    for (int p = 1; p <= 5; ++p)
+        for (bool keep : {true, false}) texts.emplace_back(keepMark(p), diceMark(keep));
     return texts;
 }
 
@@ -160,8 +189,11 @@ class TranslationFit : public ::testing::TestWithParam<const char*> {
         const QString language = QString::fromLatin1(GetParam());
         const QString loaded = installTranslations({language}, {QStringLiteral(KORVEX_QM_DIR)});
         ASSERT_EQ(loaded, language == QLatin1String("en") ? QString() : language);
+        // Each window takes its texts in the player's language as it is made.
+        game = std::make_unique<RunningGame>(toolkit, random, store);
     }
     void TearDown() override {
+        game.reset();
         installTranslations({});
         qttest::settle();
     }
@@ -174,14 +206,26 @@ class TranslationFit : public ::testing::TestWithParam<const char*> {
         return found;
     }
 
+    // The initials dialog is modal: it is measured and closed from inside its own loop.
+    QStringList misfitsOfInitials(Form1& board) {
+        FrmGetName initials(toolkit);
+        QStringList found;
+        QTimer::singleShot(0, [&] {
+            found = misfits(toolkit, initials);
+            toolkit.close(initials);
+        });
+        initials.askInitials(&board, 1234567);
+        return found;
+    }
+
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
+    std::unique_ptr<RunningGame> game;
 };
 
 TEST_P(TranslationFit, boardWithEveryCoachTextFits) {
-    Form1 board(toolkit, random, hiScores);
+    Form1& board = game->board();
     toolkit.showModeless(board);
     FormModel& model = board.model();
     for (const char* name : kCoachPanel) model.setVisible(QString::fromLatin1(name), true);
@@ -197,26 +241,29 @@ TEST_P(TranslationFit, boardWithEveryCoachTextFits) {
 }
 
 TEST_P(TranslationFit, dialogsFit) {
-    hiScores.NewHiScore = 1234567;
-    FrmHiScores list(toolkit, hiScores);
-    FrmGetName initials(toolkit, hiScores);
+    FrmHiScores list(toolkit, game->hiScores());
     FrmAbout about(toolkit);
     EXPECT_EQ(misfitsOfWindow(list), QStringList());
-    EXPECT_EQ(misfitsOfWindow(initials), QStringList());
     EXPECT_EQ(misfitsOfWindow(about), QStringList());
+    Form1& board = game->board();
+    toolkit.showModeless(board);
+    EXPECT_EQ(misfitsOfInitials(board), QStringList());
+    toolkit.close(board);
 }
 
 // The texts really are the translated ones: a missing .qm must not pass as a fit.
 TEST_P(TranslationFit, windowsShowTheirLanguage) {
-    Form1 board(toolkit, random, hiScores);
+    Form1& board = game->board();
     toolkit.showModeless(board);
     const auto* roll = dynamic_cast<const QPushButton*>(toolkit.widgetOf(board, "CB_Roll"));
     ASSERT_NE(roll, nullptr);
     const bool english = QLatin1String(GetParam()) == QLatin1String("en");
     EXPECT_EQ(roll->text() == QLatin1String("Roll"), english) << roll->text().toStdString();
     // What a screen reader announces is in the same language.
-    const QString box = QtToolkit::accessibleNameOf(board, board.model().indexOf("ScoreThreeKind"));
+    const QString box = FormView::accessibleNameOf(board, board.model().indexOf("ScoreThreeKind"));
     EXPECT_EQ(box == QLatin1String("Three of a Kind: open"), english) << box.toStdString();
+    // And so do the texts the coach composes as it goes.
+    EXPECT_EQ(diceMark(false) == QLatin1String("release"), english);
     toolkit.close(board);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the player's language from the locale variables, as gettext does, and loading the
 // game's translation together with Qt's own for the buttons of message boxes.
 

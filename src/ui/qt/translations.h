@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's language: which one the desktop asks for, and loading the game's own translation
 // together with Qt's (for the Yes, No and OK of message boxes). English is the language the game

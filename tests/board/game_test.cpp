@@ -1,6 +1,6 @@
 // Whole turns and games through the board's real handlers, with chosen dice.
 
-#include "scoring/score_card.h"
+#include "core/rules.h"
 #include "support/board_fixture.h"
 
 namespace korvex::test {
@@ -183,7 +183,7 @@ void Game::playWholeGame() {
     board.click("CB_Start");
     for (std::size_t i = 0; i < 13; ++i) {
         random.queue(i < 12 ? turns[i + 1].second : std::vector<int>{});
-        board.click(category(turns[i].first).scoreBox);
+        board.click(categoryFields(turns[i].first).scoreBox);
         board.click("CB_Save");
     }
 }
@@ -201,8 +201,8 @@ TEST_F(Game, thirteenthCommitEndsTheGame) {
     EXPECT_EQ(random.queued(), 0u);
     EXPECT_EQ(text("RollCount"), "1");  // no roll after the last commit
     for (const Category& c : categories()) {
-        click(c.scoreBox);
-        EXPECT_EQ(text(c.usedFlag), "yes");
+        click(categoryFields(c.id).scoreBox);
+        EXPECT_EQ(text(categoryFields(c.id).usedFlag), "yes");
     }
     EXPECT_FALSE(enabled("CB_Save"));
 }

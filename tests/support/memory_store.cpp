@@ -1,4 +1,4 @@
-#include "hiscores/memory_store.h"
+#include "support/memory_store.h"
 
 namespace korvex {
 

@@ -1,38 +1,37 @@
-#include "coach/coach_self_play.h"
+#include "support/coach_self_play.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
 
 // The card as a game keeps it: the coach's position plus the Korvex score itself.
-struct Card {
+struct PlayedCard {
     CoachPosition position;
     int korvexScore = 0;
 };
 
-int categoryPoints(const CoachRules& rules, int category, const std::array<int, 5>& faces) {
-    const Dice dice = diceFromFaces(faces);
+int categoryPoints(const CoachRules& rules, int category, const Faces& faces) {
     if (CategoryId(category) == CategoryId::FullHouse && !rules.fullHouseAcceptsFiveOfAKind &&
-        isFiveOfAKind(dice))
+        isFiveOfAKind(faces))
         return 0;
-    return categories()[std::size_t(category)].points(dice);
+    return korvex::category(category).points(faces);
 }
 
 // Records the dice in `category` the way the board's commit does.
-void commit(const CoachRules& rules, Card& card, int category) {
+void commit(const CoachRules& rules, PlayedCard& card, int category) {
     CoachPosition& p = card.position;
     const int points = categoryPoints(rules, category, p.dice);
-    if (categories()[std::size_t(category)].upper) {
-        if (p.upperSum < kUpperBonusThreshold && p.upperSum + points >= kUpperBonusThreshold)
+    if (korvex::category(category).upper) {
+        if (p.upperSum < kBonusThreshold && p.upperSum + points >= kBonusThreshold)
             p.totalSoFar += rules.upperBonus;
         p.upperSum += points;
     }
     const bool korvexDone = p.used[std::size_t(CategoryId::Korvex)];
-    if (isFiveOfAKind(diceFromFaces(p.dice)) && korvexDone && card.korvexScore != 0) {
+    if (isFiveOfAKind(p.dice) && korvexDone && card.korvexScore != 0) {
         card.korvexScore += rules.extraFiveOfAKindPoints;
         p.totalSoFar += rules.extraFiveOfAKindPoints;
     }
@@ -59,9 +58,9 @@ SelfPlayResult& SelfPlayResult::operator+=(const SelfPlayResult& other) {
 
 int playGame(const CoachTable& table, std::mt19937_64& random) {
     std::uniform_int_distribution<int> die(1, 6);
-    Card card;
+    PlayedCard card;
     CoachPosition& p = card.position;
-    for (int turnNumber = 0; turnNumber < 13; ++turnNumber) {
+    for (int turnNumber = 0; turnNumber < kTurnsPerGame; ++turnNumber) {
         for (int& face : p.dice) face = die(random);
         p.rollsLeft = 2;
         const TurnValues turn = table.turn(coachState(p));

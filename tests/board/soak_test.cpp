@@ -4,7 +4,7 @@
 #include <random>
 
 #include "board/form1_layout.h"
-#include "scoring/score_card.h"
+#include "core/rules.h"
 #include "support/board_fixture.h"
 
 namespace korvex::test {
@@ -21,11 +21,12 @@ class Soak : public BoardTest {
         long long used = 0, upperUsed = 0, sum = 0;
         int shown = 0;
         for (const Category& c : categories()) {
-            const bool scored = text(c.usedFlag) == "yes";
-            ASSERT_TRUE(scored || text(c.usedFlag) == "no");
-            const QString boxText = text(c.scoreBox);
-            if (scored || !boxText.isEmpty()) ASSERT_EQ(text(c.valueField), boxText);
-            if (!scored && boxText.isEmpty()) ASSERT_EQ(text(c.valueField), "0");
+            const bool scored = text(categoryFields(c.id).usedFlag) == "yes";
+            ASSERT_TRUE(scored || text(categoryFields(c.id).usedFlag) == "no");
+            const QString boxText = text(categoryFields(c.id).scoreBox);
+            if (scored || !boxText.isEmpty())
+                ASSERT_EQ(text(categoryFields(c.id).valueField), boxText);
+            if (!scored && boxText.isEmpty()) ASSERT_EQ(text(categoryFields(c.id).valueField), "0");
             if (!scored && !boxText.isEmpty()) ++shown;
             if (scored) {
                 ++used;
@@ -62,7 +63,8 @@ TEST_F(Soak, randomClicksKeepTheScoreCardConsistent) {
     for (int i = 0; i < 8; ++i) targets << "CB_Save";
     for (int p = 1; p <= 5; ++p)
         for (int f = 1; f <= 6; ++f) targets << dieName(f, p);
-    for (const Category& c : categories()) targets << c.scoreBox << c.scoreBox;
+    for (const Category& c : categories())
+        targets << categoryFields(c.id).scoreBox << categoryFields(c.id).scoreBox;
     const int games = 1500;
     int finished = 0;
     for (int game = 0; game < games; ++game) {

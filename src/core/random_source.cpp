@@ -1,4 +1,4 @@
-#include "board/random_source.h"
+#include "core/random_source.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,5 +1,4 @@
-// The generic renderer: widgets built from a form's layout table, kept in step with its model,
-// and named for screen readers. One code path for every window of the game.
+#include "ui/qt/form_view.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,7 +9,6 @@
 
 #include "korvex_version.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/toolkit_window.h"
 
 namespace korvex {
 
@@ -35,6 +33,10 @@ std::optional<QColor> resolve(const Colour& colour) {
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+bool clientPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 QRect pixelRect(const ElementSpec& item) {
@@ -176,86 +178,51 @@ QWidget* makeLine(const ElementSpec& item, QWidget* parent) {
     return new LineWidget(from, to, item.lineWidth, resolve(item.fore).value_or(Qt::black), parent);
 }
 
-// The position in a die picture's name "Die<face>_<position>", or "" for any other name. Read
-// by hand: a regular expression would bring its whole engine into memory at start-up.
-QString diePosition(const QString& name) {
-    const auto isDigits = [](QStringView text) {
-        return !text.isEmpty() && std::all_of(text.begin(), text.end(),
-                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
-    };
-    if (!name.startsWith(QLatin1String("Die"))) return {};
-    const qsizetype underscore = name.indexOf(QLatin1Char('_'));
-    if (underscore < 0) return {};
-    const QStringView face = QStringView(name).mid(3, underscore - 3);
-    const QStringView position = QStringView(name).mid(underscore + 1);
-    return isDigits(face) && isDigits(position) ? position.toString() : QString();
+QString spoken(const char* text) {
+    return QCoreApplication::translate("Accessibility", text);
 }
-
-// The caption label of a score box: on the same row, ending just left of the box.
-int rowLabelOf(const FormLayout& layout, const ElementSpec& box) {
-    constexpr int kRowSlack = 60, kGap = 300;  // twips
-    int best = -1, bestRight = -1;
-    for (int i = 0; i < int(layout.elements.size()); ++i) {
-        const ElementSpec& e = layout.elements[std::size_t(i)];
-        const int right = e.left + e.width;
-        if (e.kind != ElementKind::Label || std::abs(e.top - box.top) > kRowSlack) continue;
-        if (right > box.left + kRowSlack || box.left - right > kGap) continue;
-        if (right > bestRight) best = i, bestRight = right;
-    }
-    return best;
-}
-
-}  // namespace
-
-QString QtToolkit::shownText(const Form& form, int element) {
-    const QString& text = form.model().state(element).text;
-    const ElementKind kind = form.layout().elements.at(std::size_t(element)).kind;
-    if (text.isEmpty() || (kind != ElementKind::Button && kind != ElementKind::Label)) return text;
-    return QCoreApplication::translate(form.name().toUtf8().constData(), text.toUtf8().constData());
-}
-
-namespace {
 
 // A die picture as read aloud: "Die 2: 5", "Die 2: 5, held".
-QString spokenDie(const ElementSpec& item, bool held) {
-    const QString position = diePosition(item.name);
-    if (position.isEmpty())
-        return held ? QCoreApplication::translate("Accessibility", "Die: %1, held").arg(item.pips)
-                    : QCoreApplication::translate("Accessibility", "Die: %1").arg(item.pips);
-    return (held ? QCoreApplication::translate("Accessibility", "Die %1: %2, held")
-                 : QCoreApplication::translate("Accessibility", "Die %1: %2"))
-        .arg(position)
-        .arg(item.pips);
+QString spokenDie(const ElementSpec& item, bool framed) {
+    const QString name = item.accessibleName.isEmpty()
+                             ? spoken(QT_TRANSLATE_NOOP("Accessibility", "Die: %1")).arg(item.pips)
+                             : item.accessibleName;
+    if (!framed || item.borderMeaning.isEmpty()) return name;
+    //: A die's name and what its frame means: "Die 2: 5, held".
+    return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1, %2")).arg(name, item.borderMeaning);
 }
 
 }  // namespace
 
-QString QtToolkit::accessibleNameOf(const Form& form, int element) {
+QString FormView::accessibleNameOf(const Form& form, int element) {
     const FormLayout& layout = form.layout();
     const ElementSpec& item = layout.elements.at(std::size_t(element));
     const FormModel::ElementState& state = form.model().state(element);
     switch (item.kind) {
         case ElementKind::Button:
-            return plainCaption(shownText(form, element));
+            return plainCaption(state.text);
         case ElementKind::Label:
-            return shownText(form, element);
+            return state.text;
         case ElementKind::TextBox: {
-            const int label = rowLabelOf(layout, item);
-            if (label < 0) return {};
-            QString caption = shownText(form, label).trimmed();
+            if (item.labelledBy.isEmpty()) return {};
+            const int label = form.model().indexOf(item.labelledBy);
+            QString caption = form.model().state(label).text.trimmed();
             if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
             //: A score box read aloud: its row's caption and its score, "Fours: 12".
-            return QCoreApplication::translate("Accessibility", "%1: %2")
+            return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1: %2"))
                 .arg(caption.trimmed(), state.text.isEmpty()
-                                            ? QCoreApplication::translate("Accessibility", "open")
+                                            //: A score box not filled yet.
+                                            ? spoken(QT_TRANSLATE_NOOP("Accessibility", "open"))
                                             : state.text);
         }
         case ElementKind::Picture:
-            if (item.picture == PictureKind::DieFace) return spokenDie(item, state.border == 1);
+            if (item.picture == PictureKind::DieFace) return spokenDie(item, state.border != 0);
             if (item.picture == PictureKind::RollFace)
-                return QCoreApplication::translate("Accessibility", "Roll %1").arg(item.pips);
+                //: The roll indicator: which roll of the turn this is.
+                return spoken(QT_TRANSLATE_NOOP("Accessibility", "Roll %1")).arg(item.pips);
             if (item.picture == PictureKind::AppIcon)
-                return QCoreApplication::translate("Accessibility", "%1 icon")
+                //: The game's icon in the About window; %1 is the game's name.
+                return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1 icon"))
                     .arg(QString::fromLatin1(version::kTitle));
             return {};
         case ElementKind::Line:
@@ -265,22 +232,19 @@ QString QtToolkit::accessibleNameOf(const Form& form, int element) {
     return {};
 }
 
-void QtToolkit::build(Window& window, Form* owner) {
-    const FormLayout& layout = window.form->layout();
-    Window* ownerWindow = windowFor(owner);
-    QWidget* ownerTop = ownerWindow ? ownerWindow->top.data() : nullptr;
+FormView::FormView(Form& form, QWidget* ownerTop, IsOpen isOpen) : m_form(form) {
+    const FormLayout& layout = form.layout();
     if (layout.frame == FrameStyle::Sizable) {
         auto* frame = new FormWindow;
-        window.top = frame;
-        window.hooks = &frame->hooks;
+        m_top = frame;
+        m_hooks = &frame->hooks;
     } else {
         auto* frame = new FormDialog(ownerTop);
-        window.top = frame;
-        window.hooks = &frame->hooks;
+        m_top = frame;
+        m_hooks = &frame->hooks;
     }
-    QWidget* top = window.top;
-    top->setWindowTitle(QCoreApplication::translate(layout.name.toUtf8().constData(),
-                                                    layout.caption.toUtf8().constData()));
+    QWidget* top = m_top;
+    top->setWindowTitle(layout.caption);
     top->setWindowIcon(appIcon());
     top->setFont(layoutFont(layout.defaultFont));
     if (auto background = resolve(layout.background)) {
@@ -292,21 +256,20 @@ void QtToolkit::build(Window& window, Form* owner) {
     // Only what is on screen at the start is built now; the rest (the dice faces not showing,
     // the roll indicator, the coach's panel) is built when it first shows. Later elements are
     // created later and so lie above earlier ones where they overlap.
-    window.widgets.resize(layout.elements.size());
+    m_widgets.resize(layout.elements.size());
     for (int i = 0; i < int(layout.elements.size()); ++i)
-        if (window.form->model().state(i).visible)
-            window.widgets[std::size_t(i)] = buildElement(window, i, top);
-    chainTabOrder(window);
-    addShortcuts(window);
-    place(window, owner);
+        if (form.model().state(i).visible) m_widgets[std::size_t(i)] = buildElement(i, top);
+    chainTabOrder();
+    addShortcuts(isOpen);
+    place(ownerTop);
 }
 
-void QtToolkit::addShortcuts(Window& window) {
-    Form* form = window.form;
+void FormView::addShortcuts(const IsOpen& isOpen) {
+    Form* form = &m_form;
     for (const ElementSpec& item : form->layout().elements) {
         if (item.shortcut.isEmpty()) continue;
-        auto* shortcut = new QShortcut(QKeySequence(item.shortcut), window.top);
-        QObject::connect(shortcut, &QShortcut::activated, window.top, [this, form, item] {
+        auto* shortcut = new QShortcut(QKeySequence(item.shortcut), m_top);
+        QObject::connect(shortcut, &QShortcut::activated, m_top, [isOpen, form, item] {
             const FormModel& model = form->model();
             if (isOpen(*form) && model.visible(item.name) && model.enabled(item.name))
                 form->click(item.name);
@@ -314,42 +277,41 @@ void QtToolkit::addShortcuts(Window& window) {
     }
 }
 
-QWidget* QtToolkit::ensureWidget(Window& window, int index) {
-    QWidget* widget = window.widgets.at(std::size_t(index));
-    const ElementSpec& item = window.form->layout().elements[std::size_t(index)];
-    if (widget || item.kind == ElementKind::Field || !window.top) return widget;
-    widget = buildElement(window, index, window.top);
-    window.widgets[std::size_t(index)] = widget;
+QWidget* FormView::widget(int index) {
+    QWidget* widget = m_widgets.at(std::size_t(index));
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    if (widget || item.kind == ElementKind::Field || !m_top) return widget;
+    widget = buildElement(index, m_top);
+    m_widgets[std::size_t(index)] = widget;
     // Into the stacking order where it would have been had it been built with the window: just
     // below the first later element that exists, so it still lies above every earlier one.
-    for (std::size_t j = std::size_t(index) + 1; j < window.widgets.size(); ++j) {
-        if (QWidget* later = window.widgets[j]) {
+    for (std::size_t j = std::size_t(index) + 1; j < m_widgets.size(); ++j) {
+        if (QWidget* later = m_widgets[j]) {
             widget->stackUnder(later);
             break;
         }
     }
-    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder(window);
+    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder();
     return widget;
 }
 
-QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
-    const ElementSpec& item = window.form->layout().elements[std::size_t(index)];
-    const FormModel::ElementState& state = window.form->model().state(index);
+QWidget* FormView::buildElement(int index, QWidget* parent) {
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    const FormModel::ElementState& state = m_form.model().state(index);
     QWidget* widget = nullptr;
     switch (item.kind) {
         case ElementKind::Button:
-            widget = makeButton(item, shownText(*window.form, index), parent);
+            widget = makeButton(item, state.text, parent);
             break;
         case ElementKind::Label:
-            widget = makeLabel(item, shownText(*window.form, index), parent,
-                               clientRect(window.form->layout()));
+            widget = makeLabel(item, state.text, parent, clientRect(m_form.layout()));
             break;
         case ElementKind::TextBox:
             widget = makeTextBox(item, state.text, parent);
             break;
         case ElementKind::Picture: {
             auto* picture = new PictureWidget(item.picture, item.pips, parent);
-            picture->setGeometry(pixelRect(item));
+            picture->setPictureGeometry(pixelRect(item));
             picture->setBorder(state.border);
             widget = picture;
             break;
@@ -361,7 +323,11 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
             return nullptr;  // hidden state: nothing on screen
     }
     widget->setObjectName(item.name);
-    if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
+    // A die takes the focus from Tab only: a click to hold it must leave the focus on Roll, where
+    // the forced-roll keys and Space are read.
+    if (item.kind == ElementKind::Picture)
+        widget->setFocusPolicy(item.tab >= 0 ? Qt::TabFocus : Qt::NoFocus);
+    else if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
         widget->setFocusPolicy(item.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
     if (state.bold != item.font.bold) {
         QFont font = widget->font();
@@ -370,14 +336,14 @@ QWidget* QtToolkit::buildElement(Window& window, int index, QWidget* parent) {
     }
     widget->setEnabled(state.enabled);
     widget->setVisible(state.visible);
-    const QString name = accessibleNameOf(*window.form, index);
+    const QString name = accessibleNameOf(m_form, index);
     if (!name.isEmpty()) widget->setAccessibleName(name);
-    wireElement(window, index, widget);
+    wireElement(index, widget);
     return widget;
 }
 
-void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
-    Form* form = window.form;
+void FormView::wireElement(int index, QWidget* widget) {
+    Form* form = &m_form;
     const QString name = form->layout().elements[std::size_t(index)].name;
     ElementHooks hooks;
     hooks.click = [form, name] { form->click(name); };
@@ -389,8 +355,10 @@ void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
         label->hooks = hooks;
     } else if (auto* box = dynamic_cast<ElementTextBox*>(widget)) {
         box->hooks = hooks;
-        // Only the player's edits reach the handler; text set from the model is not echoed.
-        QObject::connect(box, &QLineEdit::textEdited, box, [form, name](const QString& text) {
+        // Every change of the field's text reaches the handler once: typing, and also text set
+        // by assistive technology or an input method. Text set from the model is not echoed.
+        QObject::connect(box, &QLineEdit::textChanged, box, [form, name](const QString& text) {
+            if (form->model().text(name) == text) return;
             form->model().setText(name, text);
             form->textChanged(name);
         });
@@ -399,26 +367,25 @@ void QtToolkit::wireElement(Window& window, int index, QWidget* widget) {
     }
 }
 
-void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
+void FormView::mirror(int index, FormModel::Change change) {
     using Change = FormModel::Change;
-    const FormModel::ElementState& state = window.form->model().state(index);
-    QWidget* widget = window.widgets.at(std::size_t(index));
+    const FormModel::ElementState& state = m_form.model().state(index);
+    QWidget* widget = m_widgets.at(std::size_t(index));
     if (!widget) {
         // An element not built yet is built from the model when it shows, as it is then; the
         // focus and a selection need the widget at once.
         const bool shows = change == Change::Visible && state.visible;
         if (!shows && change != Change::Focus && change != Change::SelectAll) return;
-        widget = ensureWidget(window, index);
+        widget = this->widget(index);
         if (!widget || shows) return;
     }
     switch (change) {
         case Change::Text:
-            if (auto* button = dynamic_cast<ElementButton*>(widget))
-                button->setCaption(shownText(*window.form, index));
+            if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
             if (auto* label = dynamic_cast<QLabel*>(widget)) {
-                label->setText(shownText(*window.form, index));
-                fitLabel(label, window.form->layout().elements[std::size_t(index)],
-                         clientRect(window.form->layout()));
+                label->setText(state.text);
+                fitLabel(label, m_form.layout().elements[std::size_t(index)],
+                         clientRect(m_form.layout()));
             }
             if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
                 box->setText(state.text);
@@ -447,24 +414,25 @@ void QtToolkit::mirror(Window& window, int index, FormModel::Change change) {
             break;
     }
     if (change == Change::Text || change == Change::Border) {
-        const QString name = accessibleNameOf(*window.form, index);
+        const QString name = accessibleNameOf(m_form, index);
         if (!name.isEmpty()) widget->setAccessibleName(name);
     }
     // A score box is named after its row's label, so a new caption renames the boxes too.
     if (change == Change::Text && dynamic_cast<QLabel*>(widget)) {
-        const auto& elements = window.form->layout().elements;
+        const auto& elements = m_form.layout().elements;
+        const QString& label = elements[std::size_t(index)].name;
         for (std::size_t i = 0; i < elements.size(); ++i)
-            if (elements[i].kind == ElementKind::TextBox && window.widgets[i])
-                window.widgets[i]->setAccessibleName(accessibleNameOf(*window.form, int(i)));
+            if (elements[i].labelledBy == label && m_widgets[i])
+                m_widgets[i]->setAccessibleName(accessibleNameOf(m_form, int(i)));
     }
 }
 
-void QtToolkit::chainTabOrder(Window& window) {
-    const auto& elements = window.form->layout().elements;
-    window.tabOrder.clear();
+void FormView::chainTabOrder() {
+    const auto& elements = m_form.layout().elements;
+    m_tabOrder.clear();
     std::vector<std::pair<int, QWidget*>> order;
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        QWidget* widget = window.widgets[i];
+        QWidget* widget = m_widgets[i];
         if (widget && elements[i].tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
             order.emplace_back(elements[i].tab, widget);
     }
@@ -472,21 +440,23 @@ void QtToolkit::chainTabOrder(Window& window) {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
-    for (const auto& entry : order) window.tabOrder.emplace_back(entry.second);
+    for (const auto& entry : order) m_tabOrder.emplace_back(entry.second);
 }
 
-void QtToolkit::place(Window& window, Form* owner) {
-    const FormLayout& layout = window.form->layout();
-    QWidget* top = window.top;
+void FormView::place(QWidget* ownerTop) {
+    const FormLayout& layout = m_form.layout();
+    QWidget* top = m_top;
     const QSize size(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     if (layout.frame == FrameStyle::Sizable)
         top->resize(size);
     else
         top->setFixedSize(size);
-    Window* ownerWindow = windowFor(owner);
+    // A Wayland compositor places every window itself (a dialog over its owner, which Qt names
+    // to it) and never tells a client where anything is: a position asked for would be ignored.
+    if (!clientPlacesWindows()) return;
     QPoint centre;
-    if (layout.start == StartPosition::CenterOwner && ownerWindow && ownerWindow->top) {
-        centre = ownerWindow->top->geometry().center();
+    if (layout.start == StartPosition::CenterOwner && ownerTop) {
+        centre = ownerTop->geometry().center();
     } else {
         QScreen* screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
         centre =

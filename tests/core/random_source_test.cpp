@@ -1,6 +1,6 @@
 // The production dice: uniform faces even when the clock does not move between reseeds.
 
-#include "board/random_source.h"
+#include "core/random_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "ui/qt/game_application.h"
+#include "app/desktop_game.h"
 
 #include <QApplication>
 
+#include "hiscores/qsettings_store.h"
 #include "korvex_version.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
@@ -21,7 +22,9 @@ void setUpApplication() {
     installTranslations(requestedLanguages(LocaleEnvironment::current()));
 }
 
-GameApplication::GameApplication()
-    : m_hiScores(m_store, m_toolkit), m_board(m_toolkit, m_random, m_hiScores) {}
+DesktopGame::DesktopGame() : DesktopGame(std::make_unique<QSettingsStore>()) {}
+
+DesktopGame::DesktopGame(std::unique_ptr<SettingsStore> store)
+    : m_store(std::move(store)), m_game(m_toolkit, m_random, *m_store) {}
 
 }  // namespace korvex
