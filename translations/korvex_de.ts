@@ -232,11 +232,12 @@
     </message>
     <message>
         <source>keep</source>
-        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. At most 7 letters.</extracomment>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. One short word, as wide as the die.</extracomment>
         <translation>halten</translation>
     </message>
     <message>
         <source>release</source>
+        <extracomment>Under a die the player holds: the coach&apos;s best move lets it go. One short word, as wide as the die.</extracomment>
         <translation>freigeben</translation>
     </message>
     <message>

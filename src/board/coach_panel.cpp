@@ -54,11 +54,12 @@ QString gameLossText(double loss) {
 }
 
 QString diceMark(bool keep) {
-    //: Under a die: the coach's best move holds it for the next roll. At most 7 letters.
-    return keep ? QCoreApplication::translate("Form1", "keep")
-                //: Under a die the player holds: the coach's best move lets it go. At most 7
-                //: letters.
-                : QCoreApplication::translate("Form1", "release");
+    //: Under a die: the coach's best move holds it for the next roll. One short word, as wide
+    //: as the die.
+    if (keep) return QCoreApplication::translate("Form1", "keep");
+    //: Under a die the player holds: the coach's best move lets it go. One short word, as wide
+    //: as the die.
+    return QCoreApplication::translate("Form1", "release");
 }
 
 CoachPanel::CoachPanel(FormModel& board, const Game& game) : m_board(board), m_game(game) {}
