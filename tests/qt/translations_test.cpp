@@ -11,7 +11,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cerrno>
 
+#include "coach/coach_advice.h"
+#include "hiscores/settings_file.h"
 #include "support/qstring_printer.h"
 
 namespace korvex {
@@ -98,6 +101,31 @@ TEST_F(InstallTranslations, qtsOwnButtonsFollowTheGamesLanguage) {
     ASSERT_EQ(load({"C"}), "");
     EXPECT_EQ(yesButtonText(), english);
     EXPECT_EQ(QCoreApplication::translate("Form1", "New Game"), "New Game");
+}
+
+// The coach's advice is one sentence of the language, its dice where that language puts them.
+TEST_F(InstallTranslations, adviceOnHoldsReadsAsOneSentence) {
+    Advice advice;
+    advice.action = Advice::Action::Roll;
+    advice.keptFaces = {4, 4, 4};
+    advice.releasedFaces = {1};
+    ASSERT_EQ(load({"de"}), "de");
+    EXPECT_EQ(describe(advice), "4 4 4 halten und würfeln (die 1 freigeben)");
+    advice.keptFaces.clear();
+    advice.releasedFaces = {1, 2, 3};
+    EXPECT_EQ(describe(advice), "Alle fünf neu würfeln (die 1, 2 und 3 freigeben)");
+    ASSERT_EQ(load({"fr"}), "fr");
+    advice.keptFaces = {6, 6};
+    advice.releasedFaces = {2, 5};
+    EXPECT_EQ(describe(advice), "Garder 6 6 et relancer (lâcher les 2 et 5)");
+}
+
+// The high-score file's messages are found under the context they are filed in.
+TEST_F(InstallTranslations, storeMessagesFollowTheLanguage) {
+    ASSERT_EQ(load({"es"}), "es");
+    EXPECT_EQ(settings_file::causeOf(ENOSPC), "el disco está lleno");
+    ASSERT_EQ(load({"C"}), "");
+    EXPECT_EQ(settings_file::causeOf(ENOSPC), "the disk is full");
 }
 
 }  // namespace
