@@ -17,7 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 # Shared-library dependencies come from dpkg-shlibdeps; the fonts are named by the windows'
 # layout and substituted at run time, so nothing links against them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
+# The SQLite driver of Qt SQL is a plugin, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The synopsis line is the summary above; this is the extended text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

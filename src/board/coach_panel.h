@@ -10,6 +10,7 @@
 
 #include "coach/coach_advice.h"
 #include "coach/coach_service.h"
+#include "record/game_record.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -27,6 +28,8 @@ class CoachPanel {
     // Just before a commit records the selected category (card-order index).
     void beforeCommit(int category);
     void newGame();
+    // The game just ended as recorded: the panel sums it up, and the "Review" link shows.
+    void gameOver(const GameRecord& game);
     // Shows what the coach makes of the board as it stands now.
     void refresh();
 
@@ -38,12 +41,14 @@ class CoachPanel {
     void showAdvice(const Advice& advice);
     void markDice(const std::array<bool, 5>& hold);
     void showLosses();
+    void showSummary();
 
     FormModel& m_board;
     bool m_on = false;
     bool m_forced = false;
     std::optional<double> m_lastLoss;
     double m_gameLoss = 0;
+    std::optional<GameRecord> m_finished;
     QObject m_context;  // carries the table's "ready" back to the board's thread
     std::unique_ptr<CoachService> m_service;
 };

@@ -33,6 +33,8 @@ void Form1::wireHandlers() {
     onClick(QStringLiteral("Label19"), [this] { Label19_Click(); });
     onClick(QStringLiteral("Label20"), [this] { Label20_Click(); });
     onClick(QStringLiteral("lblHint"), [this] { lblHint_Click(); });
+    onClick(QStringLiteral("lblStatistics"), [this] { lblStatistics_Click(); });
+    onClick(QStringLiteral("lblReview"), [this] { lblReview_Click(); });
     onClick(kRoll, [this] { CB_Roll_Click(); });
     onKeyPress(kRoll, [this](char16_t key) { CB_Roll_KeyPress(key); });
     onClick(kSave, [this] { CB_Save_Click(); });
@@ -80,6 +82,7 @@ void Form1::CB_New_Click() {
     setText(kRollCount, QStringLiteral("0"));
     setText(QStringLiteral("GameCount"), QStringLiteral("0"));
     m_coach.newGame();
+    m_recorder.discard();  // record
 }
 
 void Form1::CB_Start_Click() {
@@ -87,6 +90,7 @@ void Form1::CB_Start_Click() {
     setFocus(kRoll);
     setVisible(kStart, false);
     for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), false);
+    m_recorder.started(QDateTime::currentDateTimeUtc());  // record
     CB_Roll_Click();
 }
 
@@ -141,6 +145,7 @@ void Form1::CB_Roll_Click() {
             if (text(holdFlag(p)) != kYes) showFace(p, faceFor(m_random.next()));
     }
     countRoll();
+    recordRoll(forced);  // record
     m_coach.refresh();
 }
 
@@ -186,13 +191,16 @@ void Form1::categoryClick(CategoryId id) {
 void Form1::CB_Save_Click() {
     if (const Category* selected = selectedCategory(model()))
         m_coach.beforeCommit(int(selected - categories().data()));
+    const Category* chosen = selectedCategory(model());  // record
     if (!recordSelection(model())) {
         toolkit().messageBox(this, QStringLiteral("You must choose an item to score."),
                              QStringLiteral("Scoring Error"), MessageButtons::Ok);
         return;
     }
+    m_recorder.committed(int(chosen->id), int(wholeNumber(text(chosen->valueField))));  // record
     if (wholeNumber(text(QStringLiteral("GameCount"))) == kTurnsPerGame) {
         endGame();
+        recordEnd();  // record, after the high-score step
         m_coach.refresh();
     } else {
         startNextTurn();
@@ -224,6 +232,36 @@ void Form1::endGame() {
         toolkit().showModal(list, this);
     }
     m_hiScores.SaveHiScores();
+}
+
+// The record of the game: each roll with the holds it was rolled with, read from the board.
+void Form1::recordRoll(bool forced) {
+    RollRecord roll;
+    for (int p = 1; p <= 5; ++p) {
+        roll.faces[std::size_t(p - 1)] = int(wholeNumber(text(faceField(p))));
+        roll.held[std::size_t(p - 1)] = text(holdFlag(p)) == kYes;
+    }
+    roll.forced = forced;
+    m_recorder.rolled(roll, m_coach.isOn());
+}
+
+void Form1::recordEnd() {
+    m_lastGame =
+        m_recorder.finished(int(wholeNumber(text(QStringLiteral("Bonusx")))),
+                            int(wholeNumber(text(QStringLiteral("Total")))),
+                            text(kCheat) != QLatin1String("x"), QDateTime::currentDateTimeUtc());
+    if (!m_lastGame) return;
+    if (m_history) m_history->record(*m_lastGame);
+    m_coach.gameOver(*m_lastGame);
+}
+
+void Form1::lblStatistics_Click() {
+    if (m_history) m_history->showStatistics();
+}
+
+void Form1::lblReview_Click() {
+    // The history's copy of the game carries the number the database gave it.
+    if (m_history && m_history->lastGame()) m_history->showReview(*m_history->lastGame());
 }
 
 }  // namespace korvex

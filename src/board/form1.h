@@ -8,6 +8,8 @@
 #include "board/coach_panel.h"
 #include "board/random_source.h"
 #include "hiscores/mod_hi_scores.h"
+#include "record/game_history.h"
+#include "record/game_recorder.h"
 #include "scoring/categories.h"
 #include "ui/form.h"
 
@@ -40,6 +42,13 @@ class Form1 : public Form {
     void categoryClick(CategoryId id);
 
     void lblHint_Click() { m_coach.toggle(); }
+    void lblStatistics_Click();  // "Statistics"
+    void lblReview_Click();      // "Review", shown once a game is over
+
+    // Where finished games go, and the windows that show them; none in a bare board.
+    void setHistory(GameHistory* history) { m_history = history; }
+    // The game most recently finished on this board, as recorded.
+    const std::optional<GameRecord>& lastGame() const { return m_lastGame; }
 
     FrmAbout* about() const { return m_about.get(); }
     const CoachPanel& coach() const { return m_coach; }
@@ -52,11 +61,16 @@ class Form1 : public Form {
     void endGame();
     void startNextTurn();
     void showAbout();
+    void recordRoll(bool forced);
+    void recordEnd();
 
     RandomSource& m_random;
     ModHiScores& m_hiScores;
     std::unique_ptr<FrmAbout> m_about;
     CoachPanel m_coach{model()};
+    GameRecorder m_recorder;
+    GameHistory* m_history = nullptr;
+    std::optional<GameRecord> m_lastGame;
 };
 
 }  // namespace korvex

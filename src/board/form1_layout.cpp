@@ -155,6 +155,21 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     out.push_back(label("Label19", "About", 9720, 7680, 495, 255, Align::Center, kTeal, kLinkFont));
 }
 
+// The record of games: a "Statistics" link left of "Hint", and a "Review" link under the coach's
+// panel that shows once a game is over, whether the coach is on or not.
+void addRecordLinks(std::vector<ElementSpec>& out) {
+    ElementSpec statistics = label(QStringLiteral("lblStatistics"),
+                                   QString::fromLatin1(QT_TRANSLATE_NOOP("Form1", "Statistics")),
+                                   8160, 7560, 855, 255, Align::Center, kTeal, kLinkFont);
+    statistics.shortcut = QStringLiteral("Ctrl+T");
+    out.push_back(statistics);
+    ElementSpec review = label(QStringLiteral("lblReview"),
+                               QString::fromLatin1(QT_TRANSLATE_NOOP("Form1", "Review")), 7440,
+                               4320, 615, 255, Align::Left, kTeal, kLinkFont);
+    review.visible = false;
+    out.push_back(review);
+}
+
 // The coach: a "Hint" link beside Help/ and About, a panel in the teal area right of the score
 // card, and a mark under each die it would keep. All hidden until the coach is switched on.
 void addCoach(std::vector<ElementSpec>& out) {
@@ -162,6 +177,7 @@ void addCoach(std::vector<ElementSpec>& out) {
         label("lblHint", "Hint", 9120, 7560, 495, 255, Align::Center, kTeal, kLinkFont);
     hint.shortcut = QStringLiteral("Ctrl+H");
     out.push_back(hint);
+    addRecordLinks(out);
     const int top[] = {1440, 1800, 2520, 3120, 3720};
     const int height[] = {255, 615, 495, 495, 495};
     for (int i = 0; i < 5; ++i) {

@@ -1,0 +1,116 @@
+// The board records what is played on it: a game driven through the real handlers, with dice,
+// holds and choices picked at random by the test, comes out as exactly that record, and a
+// game left by New Game is not recorded.
+
+#include <QTemporaryDir>
+#include <numeric>
+#include <random>
+
+#include "record/game_history.h"
+#include "support/board_fixture.h"
+#include "support/core_application.h"
+
+namespace korvex::test {
+namespace {
+
+class RecordHook : public BoardTest {
+  protected:
+    static void SetUpTestSuite() { ensureCoreApplication(); }
+
+    // Rolls with random faces for the dice not held and writes the roll down as expected.
+    void rollAndNote(TurnRecord& turn, std::array<int, 5>& faces, const std::array<bool, 5>& held,
+                     bool first) {
+        std::vector<int> drawn;
+        for (int p = 0; p < 5; ++p)
+            if (!held[std::size_t(p)]) faces[std::size_t(p)] = drawn.emplace_back(die(random_));
+        first ? start(drawn) : roll(drawn);
+        turn.rolls.push_back({faces, held, false});
+    }
+
+    std::mt19937 random_{2026};
+    std::uniform_int_distribution<int> die{1, 6};
+};
+
+TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
+    QTemporaryDir dir;
+    GameHistory history(dir.filePath("games.sqlite"));
+    board.setHistory(&history);
+
+    // A game abandoned half way leaves nothing behind.
+    start({1, 2, 3, 4, 5});
+    score(CategoryId::Chance);
+    click("CB_New");
+
+    GameRecord expected;
+    std::array<int, 5> faces{};
+    std::vector<int> order(13);
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), random_);
+    expected.turns.emplace_back();
+    rollAndNote(expected.turns.back(), faces, {}, true);
+    for (int t = 0; t < 13; ++t) {
+        TurnRecord& turn = expected.turns.back();
+        const int rolls = std::uniform_int_distribution<int>(1, 3)(random_);
+        for (int r = 1; r < rolls; ++r) {
+            // Holds stay from one roll to the next until the commit releases them.
+            std::array<bool, 5> held = turn.rolls.back().held;
+            for (int p = 1; p <= 5; ++p)
+                if (std::bernoulli_distribution(0.4)(random_)) {
+                    hold(p);
+                    held[std::size_t(p - 1)] = !held[std::size_t(p - 1)];
+                }
+            rollAndNote(turn, faces, held, false);
+        }
+        turn.category = order[std::size_t(t)];
+        click(category(CategoryId(turn.category)).scoreBox);
+        turn.points = box(CategoryId(turn.category)).toInt();
+        // Save makes the next turn's first roll, with every hold released.
+        std::vector<int> next;
+        for (int& face : faces) next.push_back(face = die(random_));
+        random.queue(next);
+        click("CB_Save");
+        if (t < 12) expected.turns.push_back({{{faces, {}, false}}, -1, 0});
+    }
+    ASSERT_TRUE(board.lastGame());
+    GameRecord recorded = *board.lastGame();
+    expected.total = text("Total").toInt();
+    expected.bonus = text("Bonusx").toInt();
+    EXPECT_FALSE(recordFault(recorded)) << qPrintable(*recordFault(recorded));
+    EXPECT_EQ(recorded.turns, expected.turns);
+    EXPECT_EQ(recorded.total, expected.total);
+    EXPECT_EQ(recorded.bonus, expected.bonus);
+    EXPECT_FALSE(recorded.forced);
+    EXPECT_FALSE(recorded.coach);
+    EXPECT_LE(recorded.started, recorded.finished);
+
+    // And it is what the database now holds.
+    ASSERT_TRUE(history.lastGame());
+    const auto stored = history.game(history.lastGame()->id);
+    ASSERT_TRUE(stored);
+    recorded.id = stored->id;
+    EXPECT_EQ(*stored, recorded);
+    EXPECT_EQ(history.summaries().size(), 1u);
+}
+
+TEST_F(RecordHook, aForcedRollIsMarkedAndSoIsTheGame) {
+    start({2, 3, 4, 6, 6});
+    click("lblHint");  // the coach watched this game
+    key(u'5');
+    click("CB_Roll");
+    for (int c = 0; c < 13; ++c) score(CategoryId(c), {1, 1, 2, 3, 4});
+    ASSERT_TRUE(board.lastGame());
+    const GameRecord& game = *board.lastGame();
+    EXPECT_FALSE(recordFault(game));
+    ASSERT_EQ(game.turns[0].rolls.size(), 2u);
+    EXPECT_FALSE(game.turns[0].rolls[0].forced);
+    EXPECT_EQ(game.turns[0].rolls[1], (RollRecord{{5, 5, 5, 5, 5}, {}, true}));
+    EXPECT_TRUE(game.forced);
+    EXPECT_TRUE(game.coach);
+    EXPECT_EQ(game.total, text("Total").toInt());
+    EXPECT_TRUE(visible("lblReview"));
+    click("CB_New");
+    EXPECT_FALSE(visible("lblReview"));
+}
+
+}  // namespace
+}  // namespace korvex::test
