@@ -25,7 +25,12 @@ const std::vector<std::vector<const char*>> kMigrations = {
     {
         "CREATE TABLE games (id INTEGER PRIMARY KEY, started TEXT NOT NULL,"
         " finished TEXT NOT NULL, total INTEGER NOT NULL, bonus INTEGER NOT NULL,"
-        " extra INTEGER NOT NULL, forced INTEGER NOT NULL, coach INTEGER NOT NULL)",
+        " extra INTEGER NOT NULL, forced INTEGER NOT NULL, coach INTEGER NOT NULL,"
+        " ones INTEGER NOT NULL, twos INTEGER NOT NULL, threes INTEGER NOT NULL,"
+        " fours INTEGER NOT NULL, fives INTEGER NOT NULL, sixes INTEGER NOT NULL,"
+        " three_of_a_kind INTEGER NOT NULL, four_of_a_kind INTEGER NOT NULL,"
+        " full_house INTEGER NOT NULL, small_straight INTEGER NOT NULL,"
+        " large_straight INTEGER NOT NULL, korvex INTEGER NOT NULL, chance INTEGER NOT NULL)",
         "CREATE TABLE turns (game_id INTEGER NOT NULL REFERENCES games(id),"
         " turn INTEGER NOT NULL CHECK (turn BETWEEN 1 AND 13), category TEXT NOT NULL,"
         " points INTEGER NOT NULL, PRIMARY KEY (game_id, turn))",
@@ -51,16 +56,11 @@ QDateTime timeOf(const QVariant& value) {
     return time;
 }
 
-// The pivot that gives one row per game with one column per category, in card order.
-QString summaryQuery() {
-    QString sql = QStringLiteral(
-        "SELECT g.id, g.started, g.finished, g.total, g.bonus, g.extra, g.forced, g.coach");
-    for (int c = 0; c < kCategoryCount; ++c)
-        sql += QStringLiteral(", SUM(CASE t.category WHEN :c%1 THEN t.points END)").arg(c);
-    return sql + QStringLiteral(
-                     " FROM games g LEFT JOIN turns t ON t.game_id = g.id"
-                     " GROUP BY g.id ORDER BY g.finished, g.id");
-}
+// The card's columns of the games table, in card order. They repeat the turns' points, so
+// that the statistics read one row a game instead of thirteen.
+const char* const kCardColumns =
+    "ones, twos, threes, fours, fives, sixes, three_of_a_kind, four_of_a_kind, full_house,"
+    " small_straight, large_straight, korvex, chance";
 
 }  // namespace
 
@@ -112,6 +112,10 @@ bool GameDatabase::openFile() {
         QSqlQuery query(db);
         // Readers and one writer at a time, across every running copy of the game.
         if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+            return failed(tr("cannot read"), query.lastError());
+        // With the log, a commit that skips the disk flush can be lost to a power cut but never
+        // damages the file; a game ending must not wait for the disk.
+        if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
             return failed(tr("cannot read"), query.lastError());
     }
     m_ready = migrate();
@@ -189,32 +193,56 @@ std::optional<QString> GameDatabase::takeSetAside() {
 }
 
 bool GameDatabase::store(GameRecord& record) {
-    if (!open()) return false;
-    if (writeGame(record)) return true;
-    // Damage found while writing: keep the file aside and write the game into a new one.
-    return m_damaged && setAside() && openFile() && writeGame(record);
+    return store(&record, 1);
 }
 
-bool GameDatabase::writeGame(GameRecord& record) {
+bool GameDatabase::store(GameRecord* records, std::size_t count) {
+    if (!open()) return false;
+    if (writeGames(records, count)) return true;
+    // Damage found while writing: keep the file aside and write the games into a new one.
+    return m_damaged && setAside() && openFile() && writeGames(records, count);
+}
+
+bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(tr("cannot write"), query.lastError());
-    const auto abandon = [&](const QSqlQuery& failing) {
-        failed(tr("cannot write"), failing.lastError());
+    std::vector<qint64> ids;
+    for (std::size_t i = 0; i < count; ++i) {
+        ids.push_back(insertGame(db, records[i]));
+        if (ids.back() == 0) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        failed(tr("cannot write"), query.lastError());
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) records[i].id = ids[i];
+    return true;
+}
+
+qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record) {
+    const auto fail = [this](const QSqlQuery& query) {
+        failed(tr("cannot write"), query.lastError());
+        return qint64(0);
     };
-    query.prepare(
-        QStringLiteral("INSERT INTO games (started, finished, total, bonus, extra, forced, coach)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery game(db);
+    game.prepare(
+        QStringLiteral("INSERT INTO games (started, finished, total, bonus, extra, forced,"
+                       " coach, %1) VALUES (?, ?, ?, ?, ?, ?, ?%2)")
+            .arg(QLatin1String(kCardColumns), QStringLiteral(", ?").repeated(kCategoryCount)));
     for (const QVariant& v :
          {QVariant(timeText(record.started)), QVariant(timeText(record.finished)),
           QVariant(record.total), QVariant(record.bonus), QVariant(record.extra),
           QVariant(int(record.forced)), QVariant(int(record.coach))})
-        query.addBindValue(v);
-    if (!query.exec()) return abandon(query);
-    const qint64 id = query.lastInsertId().toLongLong();
+        game.addBindValue(v);
+    for (int points : record.categoryPoints()) game.addBindValue(points);
+    if (!game.exec()) return fail(game);
+    const qint64 id = game.lastInsertId().toLongLong();
     QSqlQuery turn(db), roll(db);
     turn.prepare(
         QStringLiteral("INSERT INTO turns (game_id, turn, category, points) VALUES (?, ?, ?, ?)"));
@@ -228,7 +256,7 @@ bool GameDatabase::writeGame(GameRecord& record) {
         // Stored data holds the card's own English titles, whatever language the board speaks.
         turn.bindValue(2, known ? categories()[std::size_t(played.category)].title : QString());
         turn.bindValue(3, played.points);
-        if (!turn.exec()) return abandon(turn);
+        if (!turn.exec()) return fail(turn);
         for (std::size_t r = 0; r < played.rolls.size(); ++r) {
             const RollRecord& thrown = played.rolls[r];
             roll.bindValue(0, id);
@@ -237,12 +265,10 @@ bool GameDatabase::writeGame(GameRecord& record) {
             roll.bindValue(3, facesText(thrown.faces));
             roll.bindValue(4, heldText(thrown.held));
             roll.bindValue(5, int(thrown.forced));
-            if (!roll.exec()) return abandon(roll);
+            if (!roll.exec()) return fail(roll);
         }
     }
-    if (!query.exec(QStringLiteral("COMMIT"))) return abandon(query);
-    record.id = id;
-    return true;
+    return id;
 }
 
 std::optional<std::vector<GameSummary>> GameDatabase::summaries() {
@@ -256,10 +282,11 @@ std::optional<std::vector<GameSummary>> GameDatabase::summaries() {
 std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(summaryQuery());
-    for (int c = 0; c < kCategoryCount; ++c)
-        query.bindValue(QStringLiteral(":c%1").arg(c), categories()[std::size_t(c)].title);
-    if (!query.exec()) {
+    // Times come as seconds: parsing ten thousand ISO texts would cost more than the query.
+    if (!query.exec(QStringLiteral("SELECT id, strftime('%s', started), strftime('%s', finished),"
+                                   " total, bonus, extra, forced, coach, %1 FROM games"
+                                   " ORDER BY finished, id")
+                        .arg(QLatin1String(kCardColumns)))) {
         failed(tr("cannot read"), query.lastError());
         return std::nullopt;
     }
@@ -267,8 +294,8 @@ std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
     while (query.next()) {
         GameSummary& g = games.emplace_back();
         g.id = query.value(0).toLongLong();
-        g.started = timeOf(query.value(1));
-        g.finished = timeOf(query.value(2));
+        g.started = QDateTime::fromSecsSinceEpoch(query.value(1).toLongLong(), Qt::UTC);
+        g.finished = QDateTime::fromSecsSinceEpoch(query.value(2).toLongLong(), Qt::UTC);
         g.total = query.value(3).toInt();
         g.bonus = query.value(4).toInt();
         g.extra = query.value(5).toInt();

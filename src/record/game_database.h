@@ -5,7 +5,9 @@
 // that is not a database any more is renamed aside, never deleted, and a new one is started.
 //
 // Schema (version 1, PRAGMA user_version):
-//   games(id, started, finished, total, bonus, extra, forced, coach)
+//   games(id, started, finished, total, bonus, extra, forced, coach, and the card's points:
+//         ones ... sixes, three_of_a_kind, four_of_a_kind, full_house, small_straight,
+//         large_straight, korvex, chance)
 //   turns(game_id, turn 1..13, category "Full House", points)
 //   rolls(game_id, turn, roll 1..3, faces "3 3 5 6 1", held "1 2", forced)
 
@@ -16,6 +18,7 @@
 #include "record/game_record.h"
 #include "record/game_summary.h"
 
+class QSqlDatabase;
 class QSqlError;
 
 namespace korvex {
@@ -38,6 +41,8 @@ class GameDatabase {
     // Stores a finished game in one transaction and gives it its number. On failure the file is
     // unchanged and error() says why.
     bool store(GameRecord& record);
+    // Stores many games in one transaction: all of them or none (for importing and testing).
+    bool store(GameRecord* records, std::size_t count);
     // Every stored game, oldest first; nothing when the file cannot be read.
     std::optional<std::vector<GameSummary>> summaries();
     // One stored game with all its moves.
@@ -55,7 +60,9 @@ class GameDatabase {
     void close();
     bool failed(const QString& what, const QSqlError& error);
     bool setAside();
-    bool writeGame(GameRecord& record);
+    bool writeGames(GameRecord* records, std::size_t count);
+    // The game's number, or 0 (error() says why).
+    qint64 insertGame(const QSqlDatabase& db, const GameRecord& record);
     std::optional<std::vector<GameSummary>> readSummaries();
     bool readTurns(GameRecord& record);
 
