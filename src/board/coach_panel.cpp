@@ -30,12 +30,17 @@ CoachPanel::~CoachPanel() = default;
 
 void CoachPanel::toggle() {
     m_on = !m_on;
-    if (m_on && !m_service) {
+    if (m_on) table();
+    showPanel(m_on);
+    refresh();
+}
+
+const CoachTable* CoachPanel::table() {
+    if (!m_service) {
         m_service = std::make_unique<CoachService>();
         m_service->start(&m_context, [this] { refresh(); });
     }
-    showPanel(m_on);
-    refresh();
+    return m_service->table();
 }
 
 void CoachPanel::showPanel(bool on) {

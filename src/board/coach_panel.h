@@ -33,6 +33,9 @@ class CoachPanel {
     // Shows what the coach makes of the board as it stands now.
     void refresh();
 
+    // The coach's table for a review: starts making it if nobody has yet; null until it is there.
+    const CoachTable* table();
+
     // The board as the coach sees it; empty before START, after the game, or after a forced roll.
     std::optional<CoachPosition> position() const;
 

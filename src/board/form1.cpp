@@ -56,6 +56,7 @@ void Form1::Form_Unload() {
     toolkit().setPointer(Pointer::Default);
     // A high score whose save was refused earlier would otherwise end with the program.
     if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores();
+    if (m_history && m_history->waiting()) m_history->flush();  // record: the last chance
 }
 
 void Form1::CB_New_Click() {

@@ -52,6 +52,7 @@ class Form1 : public Form {
 
     FrmAbout* about() const { return m_about.get(); }
     const CoachPanel& coach() const { return m_coach; }
+    CoachPanel& coach() { return m_coach; }
 
   private:
     void wireHandlers();

@@ -7,7 +7,9 @@
 #include "board/random_source.h"
 #include "hiscores/mod_hi_scores.h"
 #include "hiscores/qsettings_store.h"
+#include "record/game_history.h"
 #include "ui/qt/qt_toolkit.h"
+#include "ui/qt/record_windows.h"
 
 namespace korvex {
 
@@ -21,6 +23,8 @@ class GameApplication {
     // Opens the board; the game then runs in the application's event loop.
     void show() { m_toolkit.showModeless(m_board); }
     Form1& board() { return m_board; }
+    GameHistory& history() { return m_history; }
+    RecordWindows& recordWindows() { return m_recordWindows; }
 
   private:
     QtToolkit m_toolkit;  // outlives the forms below
@@ -28,6 +32,8 @@ class GameApplication {
     QSettingsStore m_store;
     ModHiScores m_hiScores;
     Form1 m_board;
+    GameHistory m_history;
+    RecordWindows m_recordWindows;
 };
 
 }  // namespace korvex
