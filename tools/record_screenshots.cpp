@@ -21,7 +21,7 @@
 #include "record/game_history.h"
 #include "scoring/categories.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/qt/record_windows.h"
+#include "ui/qt/records/record_windows.h"
 
 namespace {
 

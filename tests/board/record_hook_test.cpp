@@ -7,11 +7,20 @@
 #include <random>
 
 #include "record/game_history.h"
+#include "record/record_views.h"
 #include "support/board_fixture.h"
 #include "support/core_application.h"
 
 namespace korvex::test {
 namespace {
+
+// Notes what the board's links ask for.
+struct NotedViews : RecordViews {
+    void showStatistics() override { ++statistics; }
+    void showReview(const GameRecord& game) override { reviewed.push_back(game); }
+    int statistics = 0;
+    std::vector<GameRecord> reviewed;
+};
 
 class RecordHook : public BoardTest {
   protected:
@@ -90,6 +99,16 @@ TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
     recorded.id = stored->id;
     EXPECT_EQ(*stored, recorded);
     EXPECT_EQ(history.summaries().size(), 1u);
+
+    // The links: the review is of the stored game, with its number.
+    NotedViews views;
+    history.setViews(&views);
+    click("lblStatistics");
+    EXPECT_EQ(views.statistics, 1);
+    ASSERT_TRUE(visible("lblReview"));
+    click("lblReview");
+    ASSERT_EQ(views.reviewed.size(), 1u);
+    EXPECT_EQ(views.reviewed[0], *stored);
 }
 
 TEST_F(RecordHook, aForcedRollIsMarkedAndSoIsTheGame) {

@@ -126,7 +126,7 @@ TEST_F(InstalledTree, putsEveryFileWhereTheDesktopLooks) {
     QStringList expected = {QStringLiteral("bin/korvex"),
                             QStringLiteral("share/applications/org.korvex.Korvex.desktop"),
                             QStringLiteral("share/metainfo/org.korvex.Korvex.metainfo.xml"),
-                            kSvgPath};
+                            kSvgPath, QStringLiteral(KORVEX_RECORDS_MODULE)};
     for (int size : kPngSizes) expected << pngPath(size);
     for (const QString& file : expected) {
         const QFileInfo info(installed(file));

@@ -2,7 +2,7 @@
 // check box for forced games, the three described charts, the export to a file, a refused
 // export told to the player, and a review opened from the list of games.
 
-#include "ui/qt/record_windows.h"
+#include "ui/qt/records/record_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@
 #include "record/game_database.h"
 #include "record/game_generator.h"
 #include "record/game_history.h"
+#include "ui/qt/lazy_record_views.h"
 
 namespace korvex {
 namespace {
@@ -108,6 +109,37 @@ TEST_F(RecordWindowsTest, aGameChosenInTheListIsReviewedByTheCoach) {
     EXPECT_FALSE(review->findChild<QChartView*>()->accessibleDescription().isEmpty());
     review->close();
     windows.statistics()->close();
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+// The game itself loads the windows from their module on first use; a module that is not there
+// is told to the player and the game goes on.
+TEST(LazyRecordViews, loadsTheWindowsFromTheModuleOnFirstUseAndReportsAMissingOne) {
+    QTemporaryDir dir;
+    GameHistory history(dir.filePath("games.sqlite"));
+    QStringList reports;
+    const auto report = [&](const QString& text, const QString&) { reports << text; };
+    LazyRecordViews missing({dir.filePath("no-such-module.so")}, history, {}, report);
+    missing.showStatistics();
+    EXPECT_FALSE(missing.loaded());
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("no-such-module.so")) << qPrintable(reports[0]);
+
+    LazyRecordViews views({dir.filePath("no-such-module.so"), KORVEX_RECORDS_MODULE}, history, {},
+                          report);
+    views.showStatistics();
+    ASSERT_TRUE(views.loaded());
+    EXPECT_EQ(reports.size(), 1);
+    QWidget* statistics = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Korvex Statistics") statistics = w;
+    ASSERT_TRUE(statistics);
+    statistics->close();
 }
 
 }  // namespace

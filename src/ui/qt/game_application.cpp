@@ -22,7 +22,11 @@ void setUpApplication() {
 GameApplication::GameApplication()
     : m_hiScores(m_store, m_toolkit),
       m_board(m_toolkit, m_random, m_hiScores),
-      m_recordWindows(m_history, [this] { return m_board.coach().table(); }) {
+      m_recordWindows(
+          LazyRecordViews::defaultModules(), m_history, [this] { return m_board.coach().table(); },
+          [this](const QString& text, const QString& title) {
+              m_toolkit.messageBox(&m_board, text, title, MessageButtons::Ok);
+          }) {
     // The record of games: problems are told on the board; the file opens only when needed.
     m_history.setReporter([this](const QString& text, const QString& title) {
         m_toolkit.messageBox(&m_board, text, title, MessageButtons::Ok);

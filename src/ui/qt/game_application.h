@@ -8,8 +8,8 @@
 #include "hiscores/mod_hi_scores.h"
 #include "hiscores/qsettings_store.h"
 #include "record/game_history.h"
+#include "ui/qt/lazy_record_views.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/qt/record_windows.h"
 
 namespace korvex {
 
@@ -24,7 +24,6 @@ class GameApplication {
     void show() { m_toolkit.showModeless(m_board); }
     Form1& board() { return m_board; }
     GameHistory& history() { return m_history; }
-    RecordWindows& recordWindows() { return m_recordWindows; }
 
   private:
     QtToolkit m_toolkit;  // outlives the forms below
@@ -33,7 +32,7 @@ class GameApplication {
     ModHiScores m_hiScores;
     Form1 m_board;
     GameHistory m_history;
-    RecordWindows m_recordWindows;
+    LazyRecordViews m_recordWindows;
 };
 
 }  // namespace korvex

@@ -1,4 +1,4 @@
-#include "ui/qt/record_windows.h"
+#include "ui/qt/records/record_windows.h"
 
 namespace korvex {
 

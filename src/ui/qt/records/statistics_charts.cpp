@@ -1,4 +1,4 @@
-#include "ui/qt/statistics_charts.h"
+#include "ui/qt/records/statistics_charts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

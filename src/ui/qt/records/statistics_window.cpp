@@ -1,4 +1,4 @@
-#include "ui/qt/statistics_window.h"
+#include "ui/qt/records/statistics_window.h"
 
 #include <QAbstractTableModel>
 #include <QChartView>
@@ -22,7 +22,7 @@
 #include "record/game_history.h"
 #include "record/optimal_averages.h"
 #include "scoring/categories.h"
-#include "ui/qt/statistics_charts.h"
+#include "ui/qt/records/statistics_charts.h"
 
 namespace korvex {
 namespace {

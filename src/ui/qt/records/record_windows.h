@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "record/record_views.h"
-#include "ui/qt/review_window.h"
-#include "ui/qt/statistics_window.h"
+#include "ui/qt/records/review_window.h"
+#include "ui/qt/records/statistics_window.h"
 
 namespace korvex {
 

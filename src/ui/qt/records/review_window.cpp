@@ -1,4 +1,4 @@
-#include "ui/qt/review_window.h"
+#include "ui/qt/records/review_window.h"
 
 #include <QChartView>
 #include <QCoreApplication>
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/qt/statistics_charts.h"
+#include "ui/qt/records/statistics_charts.h"
 
 namespace korvex {
 namespace {
@@ -165,6 +165,7 @@ void ReviewWindow::fillChart() {
     y->setTitleText(translated("Expected total"));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setRange(std::floor(low / 10) * 10, std::ceil(high / 10) * 10 + 10);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     line->attachAxis(x);
