@@ -33,6 +33,11 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform warns that it cannot raise a window; the figures are the output.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("games.sqlite"));

@@ -21,7 +21,7 @@ void GameRecorder::started(const QDateTime& now) {
 void GameRecorder::rolled(const RollRecord& roll, bool coachOn) {
     if (!m_game) return;
     TurnRecord& turn = m_game->turns.back();
-    // A refused press that somehow rolls past three leaves the record whole rather than wrong.
+    // The board never rolls a fourth time in a turn; a record that saw one would be wrong.
     if (turn.rolls.size() == 3) return discard();
     turn.rolls.push_back(roll);
     m_game->coach = m_game->coach || coachOn;

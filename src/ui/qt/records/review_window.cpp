@@ -48,6 +48,8 @@ QString bestMove(const Advice& best) {
 ReviewWindow::ReviewWindow(GameRecord game, TableSource table, QWidget* parent)
     : QWidget(parent, Qt::Window), m_game(std::move(game)), m_table(std::move(table)) {
     setObjectName(QStringLiteral("ReviewWindow"));
+    // Closing the board ends the game even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(translated("Korvex Review"));
     auto* layout = new QVBoxLayout(this);
     m_heading = new QLabel;

@@ -103,6 +103,8 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, Q
         QMessageBox::warning(this, title, text);
     };
     setObjectName(QStringLiteral("StatisticsWindow"));
+    // Closing the board ends the game even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFigures());
     m_tabs = new QTabWidget;
