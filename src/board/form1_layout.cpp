@@ -165,7 +165,7 @@ void addRecordLinks(std::vector<ElementSpec>& out) {
     out.push_back(statistics);
     ElementSpec review = label(QStringLiteral("lblReview"),
                                QString::fromLatin1(QT_TRANSLATE_NOOP("Form1", "Review")), 7440,
-                               4320, 615, 255, Align::Left, kTeal, kLinkFont);
+                               4560, 615, 255, Align::Left, kTeal, kLinkFont);
     review.visible = false;
     out.push_back(review);
 }
@@ -179,7 +179,8 @@ void addCoach(std::vector<ElementSpec>& out) {
     out.push_back(hint);
     addRecordLinks(out);
     const int top[] = {1440, 1800, 2520, 3120, 3720};
-    const int height[] = {255, 615, 495, 495, 495};
+    // The last line holds the end-of-game summary's costliest decision: three lines of text.
+    const int height[] = {255, 615, 495, 495, 735};
     for (int i = 0; i < 5; ++i) {
         ElementSpec e = label(QString::fromLatin1(kCoachPanel[i]), QString(), 7440, top[i], 2760,
                               height[i], Align::Left, kTeal, i < 2 ? kLargeFont : kDefaultFont);

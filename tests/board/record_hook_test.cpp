@@ -2,12 +2,14 @@
 // holds and choices picked at random by the test, comes out as exactly that record, and a
 // game left by New Game is not recorded.
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <numeric>
 #include <random>
 
 #include "record/game_history.h"
 #include "record/record_views.h"
+#include "review/game_review.h"
 #include "support/board_fixture.h"
 #include "support/core_application.h"
 
@@ -129,6 +131,33 @@ TEST_F(RecordHook, aForcedRollIsMarkedAndSoIsTheGame) {
     EXPECT_TRUE(visible("lblReview"));
     click("CB_New");
     EXPECT_FALSE(visible("lblReview"));
+}
+
+// At the end of a game the coach's panel sums it up from the coach's replay of the record, and
+// the "Review" link shows; with the panel off, only the link shows.
+TEST_F(RecordHook, theEndOfAGameIsSummedUpBesideTheReviewLink) {
+    start({6, 6, 6, 6, 6});
+    click("lblHint");
+    QElapsedTimer clock;
+    clock.start();
+    while (!board.coach().table() && clock.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(board.coach().table());
+    score(CategoryId::Chance, {1, 1, 2, 3, 4});  // five sixes in Chance: a costly choice
+    for (int c = 0; c < 12; ++c) score(CategoryId(c), {2, 2, 3, 5, 6});
+    ASSERT_TRUE(board.lastGame());
+    const auto review = reviewGame(*board.coach().table(), *board.lastGame());
+    ASSERT_TRUE(review && review->costliest());
+    EXPECT_EQ(text("lblCoachAdvice"), QString("Game over: %1 points.").arg(text("Total")));
+    EXPECT_EQ(text("lblCoachLast"),
+              QString("Your decisions gave up %1 points.").arg(review->totalLoss, 0, 'f', 1));
+    EXPECT_TRUE(text("lblCoachGame").startsWith("Costliest: turn 1, Scored Chance for 30 ("))
+        << qPrintable(text("lblCoachGame"));
+    EXPECT_TRUE(visible("lblReview"));
+
+    click("lblHint");
+    EXPECT_FALSE(visible("lblCoachGame"));
+    EXPECT_TRUE(visible("lblReview"));
 }
 
 }  // namespace
