@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -17,11 +18,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "board/form1.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
-#include "hiscores/mod_hi_scores.h"
-#include "ui/qt/qt_toolkit.h"
+#include "app/desktop_game.h"
+#include "hiscores/qsettings_store.h"
 
 namespace {
 
@@ -64,13 +62,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     korvex::QtToolkit::installFontSubstitutions();
 
-    // A table in memory: the bench never touches the user's own high scores.
-    korvex::QtToolkit toolkit;
-    korvex::ClockSeededRandom random;
-    korvex::MemoryStore store;
-    korvex::ModHiScores hiScores(store, toolkit);
-    korvex::Form1 board(toolkit, random, hiScores);
-    toolkit.showModeless(board);
+    // A table and a record of its own in a temporary folder: the player's stay untouched.
+    QTemporaryDir scores;
+    korvex::DesktopGame game(
+        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
+        scores.filePath(QStringLiteral("games.sqlite")));
+    korvex::Form1& board = game.board();
+    korvex::QtToolkit& toolkit = game.toolkit();
+    game.show();
 
     QWidget* window = toolkit.windowOf(board);
     QWidget* start = toolkit.widgetOf(board, QStringLiteral("CB_Start"));

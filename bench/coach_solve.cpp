@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "coach/coach_advice.h"
-#include "coach/coach_self_play.h"
+#include "support/coach_self_play.h"
 #include "coach/coach_table.h"
 
 namespace {

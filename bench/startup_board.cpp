@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
+#include "app/desktop_game.h"
 #include "first_paint.h"
-#include "ui/qt/game_application.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     app.installEventFilter(&exitAfterFirstPaint);
 
     korvex::setUpApplication();
-    korvex::GameApplication game;
+    korvex::DesktopGame game;
     game.show();
     return app.exec();
 }

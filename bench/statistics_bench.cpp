@@ -17,7 +17,7 @@
 #include "record/game_database.h"
 #include "record/game_generator.h"
 #include "record/game_history.h"
-#include "ui/qt/records/record_windows.h"
+#include "record_windows/record_windows.h"
 
 namespace {
 

@@ -3,11 +3,14 @@
 
 set(CPACK_PACKAGE_NAME korvex)
 set(CPACK_PACKAGE_VENDOR "The Korvex developers")
-set(CPACK_PACKAGE_CONTACT "The Korvex developers <korvex@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Korvex developers <maintainers@korvex.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "single-player dice game with a thirteen-line score card")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_KORVEX_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_KORVEX_BINARIES games/korvex ${KORVEX_INSTALL_MODULEDIR}/korvex-records.so)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_notes.cmake)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -19,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SQLite driver of Qt SQL is a plugin, so dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
+# Qt's Wayland platform plugin: without it the game still runs on a Wayland desktop, through
+# XWayland, but not as a native client.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The synopsis line is the summary above; this is the extended text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

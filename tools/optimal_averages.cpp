@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/rules.h"
 #include "record/game_generator.h"
-#include "scoring/categories.h"
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 100000;
@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
     std::printf("// %d games, seed %llu; expected total of the table %.4f\n", games, seed,
                 table->startValue());
     for (int c = 0; c < 13; ++c)
-        std::printf("    %.4f,  // %s\n", sum[std::size_t(c)] / games,
-                    qPrintable(korvex::categories()[std::size_t(c)].title));
+        std::printf("    %.4f,  // %s\n", sum[std::size_t(c)] / games, korvex::category(c).title);
     std::printf("bonus %.4f extra %.4f total %.4f\n", bonus / games, extra / games, total / games);
     return 0;
 }

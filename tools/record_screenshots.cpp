@@ -10,18 +10,17 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "board/form1.h"
+#include "app/running_game.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
 #include "coach/coach_table.h"
-#include "hiscores/memory_store.h"
-#include "hiscores/mod_hi_scores.h"
+#include "core/random_source.h"
+#include "core/rules.h"
+#include "hiscores/qsettings_store.h"
 #include "record/game_database.h"
 #include "record/game_generator.h"
 #include "record/game_history.h"
-#include "scoring/categories.h"
+#include "record_windows/record_windows.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/qt/records/record_windows.h"
 
 namespace {
 
@@ -37,29 +36,25 @@ bool save(QWidget* widget, const QString& path) {
 // Plays the board's game by the coach's advice, but scores turn 5 in the last open category.
 void playByAdvice(Form1& board, const CoachTable& table) {
     board.click(QStringLiteral("CB_Start"));
-    for (int turn = 0; turn < 13; ++turn) {
+    for (int turn = 0; turn < kTurnsPerGame; ++turn) {
         for (;;) {
-            const Advice advice = advise(table, *board.coach().position());
+            const Advice advice = advise(table, *coachPosition(board.game()));
             if (advice.action == Advice::Action::Score || turn == 4) {
-                int category = advice.category;
+                int chosen = advice.category;
                 if (turn == 4)
-                    for (int c = 12; c >= 0; --c)
-                        if (board.model().text(categories()[std::size_t(c)].usedFlag) == "no") {
-                            category = c;
+                    for (int c = kCategoryCount - 1; c >= 0; --c)
+                        if (!board.game().card().used(CategoryId(c))) {
+                            chosen = c;
                             break;
                         }
-                board.click(categories()[std::size_t(category)].scoreBox);
+                board.click(categoryFields(CategoryId(chosen)).scoreBox);
                 board.click(QStringLiteral("CB_Save"));
                 break;
             }
             // A click toggles a hold, and holds stay from one roll to the next.
             for (int p = 1; p <= 5; ++p)
-                if (advice.hold[std::size_t(p - 1)] != (board.model().text(holdFlag(p)) == "yes"))
-                    for (int f = 1; f <= 6; ++f)
-                        if (board.model().visible(dieName(f, p))) {
-                            board.click(dieName(f, p));
-                            break;
-                        }
+                if (advice.hold[std::size_t(p - 1)] != board.game().held(p - 1))
+                    board.click(dieName(board.game().face(p - 1), p));
             board.click(QStringLiteral("CB_Roll"));
         }
     }
@@ -98,15 +93,16 @@ int main(int argc, char** argv) {
     windows.showReview(games.back());
     if (!save(windows.review(), out.filePath("review.png"))) return 1;
 
-    // The end of a game on the board, with and without the coach's panel.
+    // The end of a game on the board, with and without the coach's panel; a full high-score
+    // table keeps the initials dialog away.
     QtToolkit toolkit;
     ClockSeededRandom random;
-    MemoryStore store;
+    QSettingsStore store(scratch.filePath("Korvex.conf"));
     for (int i = 0; i < 10; ++i) store.write("HiScores", QString::number(i), "AAA9999");
-    ModHiScores hiScores(store, toolkit);
-    Form1 board(toolkit, random, hiScores);
-    board.setHistory(&history);
-    toolkit.showModeless(board);
+    store.sync();
+    RunningGame game(toolkit, random, store, &history);
+    Form1& board = game.board();
+    game.show();
     board.click(QStringLiteral("lblHint"));
     while (!board.coach().table()) QApplication::processEvents(QEventLoop::AllEvents, 50);
     playByAdvice(board, *table);

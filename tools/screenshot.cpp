@@ -5,14 +5,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
-#include "board/form1.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
-#include "hiscores/mod_hi_scores.h"
-#include "ui/qt/qt_toolkit.h"
+#include "app/desktop_game.h"
+#include "hiscores/qsettings_store.h"
 
 int main(int argc, char** argv) {
     const bool coach = argc > 2 && QByteArray(argv[argc - 1]) == "--coach";
@@ -34,12 +32,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     korvex::QtToolkit::installFontSubstitutions();
 
-    korvex::QtToolkit toolkit;  // outlives the forms below
-    korvex::ClockSeededRandom random;
-    korvex::MemoryStore store;
-    korvex::ModHiScores hiScores(store, toolkit);
-    korvex::Form1 board(toolkit, random, hiScores);
-    toolkit.showModeless(board);
+    // A table and a record of its own in a temporary folder: the player's stay untouched.
+    QTemporaryDir scores;
+    korvex::DesktopGame game(
+        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
+        scores.filePath(QStringLiteral("games.sqlite")));
+    korvex::Form1& board = game.board();
+    korvex::QtToolkit& toolkit = game.toolkit();
+    game.show();
     QApplication::processEvents();
     if (coach) {
         board.click(QStringLiteral("CB_Start"));

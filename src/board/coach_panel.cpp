@@ -6,7 +6,6 @@
 
 #include "board/form1_layout.h"
 #include "review/game_review.h"
-#include "scoring/categories.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -24,7 +23,7 @@ QString points(double value) {
 
 }  // namespace
 
-CoachPanel::CoachPanel(FormModel& board) : m_board(board) {}
+CoachPanel::CoachPanel(FormModel& board, const Game& game) : m_board(board), m_game(game) {}
 
 CoachPanel::~CoachPanel() = default;
 
@@ -45,7 +44,7 @@ const CoachTable* CoachPanel::table() {
 
 void CoachPanel::showPanel(bool on) {
     for (const char* name : kCoachPanel) m_board.setVisible(QString::fromLatin1(name), on);
-    if (!on) markDice({});
+    if (!on) markDice({}, {});
 }
 
 void CoachPanel::newGame() {
@@ -62,32 +61,9 @@ void CoachPanel::gameOver(const GameRecord& game) {
     refresh();
 }
 
-std::optional<CoachPosition> CoachPanel::position() const {
-    const FormModel& b = m_board;
-    if (b.visible(QStringLiteral("CB_Start")) || m_forced) return std::nullopt;
-    CoachPosition p;
-    const auto& card = categories();
-    for (std::size_t c = 0; c < card.size(); ++c) {
-        p.used[c] = b.text(card[c].usedFlag) == QLatin1String("yes");
-        if (p.used[c] && card[c].upper) p.upperSum += int(wholeNumber(b.text(card[c].valueField)));
-    }
-    const Category& korvex = category(CategoryId::Korvex);
-    p.korvexScored = b.text(korvex.usedFlag) == QLatin1String("yes") &&
-                     wholeNumber(b.text(korvex.scoreBox)) != 0;
-    p.totalSoFar = int(wholeNumber(b.text(QStringLiteral("Total"))));
-    for (int i = 0; i < 5; ++i) {
-        p.dice[std::size_t(i)] = int(wholeNumber(b.text(faceField(i + 1))));
-        if (p.dice[std::size_t(i)] < 1 || p.dice[std::size_t(i)] > 6) return std::nullopt;
-    }
-    const long long rolls = wholeNumber(b.text(QStringLiteral("RollCount")));
-    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
-    if (std::all_of(p.used.begin(), p.used.end(), [](bool u) { return u; })) return std::nullopt;
-    return p;
-}
-
 void CoachPanel::beforeCommit(int category) {
     if (!m_on || !m_service || !m_service->ready()) return;
-    const std::optional<CoachPosition> p = position();
+    const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return;
     const double loss = choiceLoss(*m_service->table(), *p, category);
     if (std::isnan(loss)) return;
@@ -99,18 +75,21 @@ void CoachPanel::beforeCommit(int category) {
 void CoachPanel::refresh() {
     if (!m_on) return;
     showLosses();
-    markDice({});
+    markDice({}, {});
     m_board.setText(kExpected, QString());
-    if (m_board.visible(QStringLiteral("CB_Start")))
+    if (!m_game.started())
         return m_board.setText(kAdvice, QStringLiteral("Advice begins with the first roll."));
+    if (m_game.over()) {
+        // The summary needs the coach's table; until it is there the panel says only this.
+        m_board.setText(kAdvice, QStringLiteral("The game is over."));
+        if (m_service->ready()) showSummary();
+        return;
+    }
+    if (m_game.lastRollForced())
+        return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
     if (!m_service->ready())
         return m_board.setText(kAdvice, QStringLiteral("Working out the best play…"));
-    if (wholeNumber(m_board.text(QStringLiteral("GameCount"))) >= 13) {
-        m_board.setText(kAdvice, QStringLiteral("The game is over."));
-        return showSummary();
-    }
-    if (m_forced) return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
-    const std::optional<CoachPosition> p = position();
+    const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return m_board.setText(kAdvice, QString());
     showAdvice(advise(*m_service->table(), *p));
 }
@@ -120,11 +99,19 @@ void CoachPanel::showAdvice(const Advice& advice) {
     if (advice.action == Advice::Action::None) return;
     m_board.setText(kExpected, QStringLiteral("Expected final total with best play: %1")
                                    .arg(points(advice.expectedTotal)));
-    if (advice.action == Advice::Action::Roll) markDice(advice.hold);
+    if (advice.action == Advice::Action::Roll) markDice(advice.hold, advice.release);
 }
 
-void CoachPanel::markDice(const std::array<bool, 5>& hold) {
-    for (int p = 1; p <= 5; ++p) m_board.setVisible(keepMark(p), m_on && hold[std::size_t(p - 1)]);
+// Under each die: "keep" where the best move holds it, "release" where the player holds a die
+// that the best move lets go.
+void CoachPanel::markDice(const std::array<bool, 5>& keep, const std::array<bool, 5>& release) {
+    for (int p = 1; p <= 5; ++p) {
+        const std::size_t i = std::size_t(p - 1);
+        if (keep[i] || release[i])
+            m_board.setText(keepMark(p),
+                            keep[i] ? QStringLiteral("keep") : QStringLiteral("release"));
+        m_board.setVisible(keepMark(p), m_on && (keep[i] || release[i]));
+    }
 }
 
 void CoachPanel::showLosses() {

@@ -1,7 +1,7 @@
 #pragma once
 // The coach on the board: a panel right of the score card that shows the best move for the dice
 // on the table, marks the dice worth keeping, and keeps count of the expected points each
-// recorded choice gave up. It only reads the board and writes its own labels; it never changes
+// recorded choice gave up. It reads the game and writes only its own labels; it never changes
 // the game, and its use has no bearing on the high-score table.
 
 #include <QObject>
@@ -10,6 +10,7 @@
 
 #include "coach/coach_advice.h"
 #include "coach/coach_service.h"
+#include "core/game.h"
 #include "record/game_record.h"
 #include "ui/form_model.h"
 
@@ -17,38 +18,33 @@ namespace korvex {
 
 class CoachPanel {
   public:
-    explicit CoachPanel(FormModel& board);
+    CoachPanel(FormModel& board, const Game& game);
     ~CoachPanel();
 
     bool isOn() const { return m_on; }
     // The "Hint" link: switches the coach on (building its table the first time) or off.
     void toggle();
-    // The dice on the table came from a forced roll, or from an ordinary one.
-    void setForced(bool forced) { m_forced = forced; }
     // Just before a commit records the selected category (card-order index).
     void beforeCommit(int category);
     void newGame();
     // The game just ended as recorded: the panel sums it up, and the "Review" link shows.
     void gameOver(const GameRecord& game);
-    // Shows what the coach makes of the board as it stands now.
+    // Shows what the coach makes of the game as it stands now.
     void refresh();
 
     // The coach's table for a review: starts making it if nobody has yet; null until it is there.
     const CoachTable* table();
 
-    // The board as the coach sees it; empty before START, after the game, or after a forced roll.
-    std::optional<CoachPosition> position() const;
-
   private:
     void showPanel(bool on);
     void showAdvice(const Advice& advice);
-    void markDice(const std::array<bool, 5>& hold);
+    void markDice(const std::array<bool, 5>& keep, const std::array<bool, 5>& release);
     void showLosses();
     void showSummary();
 
     FormModel& m_board;
+    const Game& m_game;
     bool m_on = false;
-    bool m_forced = false;
     std::optional<double> m_lastLoss;
     double m_gameLoss = 0;
     std::optional<GameRecord> m_finished;

@@ -1,9 +1,11 @@
 #include "board/form1.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+
 #include "about/frm_about.h"
 #include "board/form1_layout.h"
 #include "hiscores/frm_hi_scores.h"
-#include "scoring/score_card.h"
 
 namespace korvex {
 namespace {
@@ -41,13 +43,13 @@ void Form1::wireHandlers() {
     for (int p = 1; p <= 5; ++p)
         for (int f = 1; f <= 6; ++f) onClick(dieName(f, p), [this, f, p] { dieClick(f, p); });
     for (const Category& c : categories())
-        onClick(c.scoreBox, [this, id = c.id] { categoryClick(id); });
+        onClick(categoryFields(c.id).scoreBox, [this, id = c.id] { categoryClick(id); });
 }
 
 void Form1::Form_Load() {
     toolkit().setPointer(Pointer::Arrow);
-    setText(kRollCount, QStringLiteral("0"));
-    setText(kCheat, QStringLiteral("x"));
+    m_game = Game();
+    showGame();
     m_hiScores.LoadHiScores();
     CB_New_Click();
 }
@@ -56,43 +58,23 @@ void Form1::Form_Unload() {
     toolkit().setPointer(Pointer::Default);
     // A high score whose save was refused earlier would otherwise end with the program.
     if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores();
-    if (m_history && m_history->waiting()) m_history->flush();  // record: the last chance
+    // So would a finished game that the record of games could not take yet.
+    if (m_history && m_history->waiting()) m_history->flush();
 }
 
 void Form1::CB_New_Click() {
-    for (int p = 1; p <= 5; ++p)
-        for (int f = 1; f <= 6; ++f) setVisible(dieName(f, p), f == 1);
-    setVisible(kStart, true);
-    for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), true);
-    for (const char* picture : kRollPictures) setVisible(QString::fromLatin1(picture), false);
-    model().setBold(QStringLiteral("Total"), false);
-    for (int p = 1; p <= 5; ++p) setText(holdFlag(p), kNo);
-    for (int p = 1; p <= 5; ++p)
-        for (int f = 1; f <= 6; ++f) setBorder(dieName(f, p), 0);
-    for (const Category& c : categories()) setText(c.usedFlag, kNo);
-    for (const Category& c : categories()) {
-        setText(c.scoreBox, QString());
-        setText(c.valueField, QStringLiteral("0"));
-    }
-    setText(QStringLiteral("Bonus"), QString());
-    setText(QStringLiteral("Bonusx"), QStringLiteral("0"));
-    setText(QStringLiteral("Subtotal"), QStringLiteral("0"));
-    setText(QStringLiteral("Total"), QStringLiteral("0"));
-    setEnabled(kRoll, false);
-    setEnabled(kSave, false);
-    setText(kRollCount, QStringLiteral("0"));
-    setText(QStringLiteral("GameCount"), QStringLiteral("0"));
+    m_game.newGame();
+    showGame();
     m_coach.newGame();
-    m_recorder.discard();  // record
+    m_recorder.discard();  // a game left unfinished is not recorded
 }
 
 void Form1::CB_Start_Click() {
-    setEnabled(kRoll, true);
-    setFocus(kRoll);
-    setVisible(kStart, false);
-    for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), false);
-    m_recorder.started(QDateTime::currentDateTimeUtc());  // record
-    CB_Roll_Click();
+    if (m_game.start(m_random) == Game::Roll::Refused) return;
+    m_recorder.started(QDateTime::currentDateTimeUtc());
+    m_recorder.rolled(m_game, m_coach.isOn());
+    showGame(kRoll);
+    m_coach.refresh();
 }
 
 void Form1::CB_Exit_Click() {
@@ -119,138 +101,76 @@ void Form1::showAbout() {
     toolkit().showModeless(*m_about);
 }
 
-void Form1::showFace(int position, int face) {
-    for (int f = 1; f <= 6; ++f) setVisible(dieName(f, position), f == face);
-    setText(faceField(position), decimalText(face));
-}
-
-// A forced roll asked for on the Roll button: all five dice show the code's face, or the
-// straight 1 to 5 for "s". Held dice change too; holds and frames stay as they are.
-bool Form1::forcedRoll() {
-    const QString code = text(kCheat);
-    static const QStringList codes = {"1", "2", "3", "4", "5", "6", "s"};
-    if (!codes.contains(code)) return false;
-    for (int p = 1; p <= 5; ++p) showFace(p, code == QLatin1String("s") ? p : code.toInt());
-    setText(kCheat, QStringLiteral("0"));
-    return true;
-}
-
 void Form1::CB_Roll_Click() {
-    if (model().visible(kStart)) return;
-    const bool forced = forcedRoll();
-    m_coach.setForced(forced);
-    if (!forced) {
-        m_random.reseed();
-        clearCandidates(model());
-        for (int p = 1; p <= 5; ++p)
-            if (text(holdFlag(p)) != kYes) showFace(p, faceFor(m_random.next()));
-    }
-    countRoll();
-    recordRoll(forced);  // record
-    m_coach.refresh();
+    rollDice();
 }
 
-void Form1::countRoll() {
-    const long long rolls = wholeNumber(text(kRollCount)) + 1;
-    setText(kRollCount, decimalText(rolls));
-    if (rolls == 1) setVisible(QStringLiteral("OneRoll"), true);
-    if (rolls == 2) setVisible(QStringLiteral("TwoRoll"), true);
-    if (rolls == 3) {
-        setEnabled(kSave, true);
-        setFocus(kSave);
-        setEnabled(kRoll, false);
-        setVisible(QStringLiteral("ThreeRoll"), true);
-        setText(kRollCount, QStringLiteral("0"));
-    }
+// Rolls and shows the dice; the third roll of a turn hands the keyboard to Save.
+void Form1::rollDice() {
+    if (m_game.roll(m_random) == Game::Roll::Refused) return;
+    m_recorder.rolled(m_game, m_coach.isOn());
+    showGame(m_game.mayRoll() ? QString() : kSave);
+    m_coach.refresh();
 }
 
 void Form1::CB_Roll_KeyPress(char16_t keyAscii) {
     // Only the digits 1 to 6 and a lower-case s arm a forced roll; every other key is the button's.
-    if (keyAscii >= u'1' && keyAscii <= u'6') setText(kCheat, QString(QChar(keyAscii)));
-    if (keyAscii == u's') setText(kCheat, QStringLiteral("s"));
+    if (m_game.armForcedRoll(keyAscii)) showCounters();
 }
 
 void Form1::dieClick(int face, int position) {
-    // Before START the dice on show are not the face fields' dice: a hold taken then would carry
-    // an old or empty face into the first roll.
-    if (model().visible(kStart)) return;
-    const QString flag = holdFlag(position);
-    const QString picture = dieName(face, position);
-    if (text(flag) == kNo) {
-        setBorder(picture, 1);
-        setText(flag, kYes);
-    } else if (text(flag) == kYes) {
-        setBorder(picture, 0);
-        setText(flag, kNo);
-    }
+    if (!m_game.toggleHold(face, position)) return;
+    showDice();
+    m_coach.refresh();  // its advice is told from the holds
 }
 
 void Form1::categoryClick(CategoryId id) {
-    selectCategory(model(), category(id));
+    if (!m_game.select(id)) return;
+    showCard();
+    showButtons(kSave);
 }
 
 void Form1::CB_Save_Click() {
-    if (const Category* selected = selectedCategory(model()))
-        m_coach.beforeCommit(int(selected - categories().data()));
-    const Category* chosen = selectedCategory(model());  // record
-    if (!recordSelection(model())) {
-        toolkit().messageBox(this, QStringLiteral("You must choose an item to score."),
-                             QStringLiteral("Scoring Error"), MessageButtons::Ok);
-        return;
+    const std::optional<Candidate> chosen = m_game.candidate();
+    if (chosen) m_coach.beforeCommit(int(chosen->id));
+    const Game::Commit outcome = m_game.commit();
+    if (outcome != Game::Commit::NothingSelected) m_recorder.committed(m_game, chosen->id);
+    switch (outcome) {
+        case Game::Commit::NothingSelected:
+            toolkit().messageBox(
+                this, QCoreApplication::translate("Form1", "You must choose an item to score."),
+                QCoreApplication::translate("Form1", "Scoring Error"), MessageButtons::Ok);
+            return;
+        case Game::Commit::NextTurn:
+            showGame(kRoll);
+            rollDice();
+            return;
+        case Game::Commit::GameOver:
+            showGame(QStringLiteral("CB_New"));
+            endGame();
+            recordEnd();  // once the high-score step is over
+            m_coach.refresh();
+            return;
     }
-    m_recorder.committed(int(chosen->id), int(wholeNumber(text(chosen->valueField))));  // record
-    if (wholeNumber(text(QStringLiteral("GameCount"))) == kTurnsPerGame) {
-        endGame();
-        recordEnd();  // record, after the high-score step
-        m_coach.refresh();
-    } else {
-        startNextTurn();
-    }
-}
-
-void Form1::startNextTurn() {
-    setEnabled(kRoll, true);
-    setFocus(kRoll);
-    setEnabled(kSave, false);
-    setText(kRollCount, QStringLiteral("0"));
-    for (const char* picture : kRollPictures) setVisible(QString::fromLatin1(picture), false);
-    CB_Roll_Click();
 }
 
 void Form1::endGame() {
-    model().setBold(QStringLiteral("Total"), true);
-    setFocus(QStringLiteral("CB_New"));
-    setEnabled(kSave, false);
-    setEnabled(kRoll, false);
-    if (text(kCheat) != QLatin1String("x")) return;
+    if (m_game.cheat().everArmed()) return;
     // Another copy of the game may have stored a score since this one loaded the table.
     m_hiScores.LoadHiScores();
-    m_hiScores.NewHiScore = wholeNumber(text(QStringLiteral("Total")));
-    m_hiScores.CheckHiScores();
-    if (!m_hiScores.NewEntryPending) return;
+    const std::optional<int> row = m_hiScores.CheckHiScores(m_game.card().total());
+    if (!row) return;
     {
         FrmHiScores list(toolkit(), m_hiScores);
+        list.askInitialsOf(*row);
         toolkit().showModal(list, this);
     }
     m_hiScores.SaveHiScores();
 }
 
-// The record of the game: each roll with the holds it was rolled with, read from the board.
-void Form1::recordRoll(bool forced) {
-    RollRecord roll;
-    for (int p = 1; p <= 5; ++p) {
-        roll.faces[std::size_t(p - 1)] = int(wholeNumber(text(faceField(p))));
-        roll.held[std::size_t(p - 1)] = text(holdFlag(p)) == kYes;
-    }
-    roll.forced = forced;
-    m_recorder.rolled(roll, m_coach.isOn());
-}
-
+// The finished game goes into the record of games, and the coach's panel sums it up.
 void Form1::recordEnd() {
-    m_lastGame =
-        m_recorder.finished(int(wholeNumber(text(QStringLiteral("Bonusx")))),
-                            int(wholeNumber(text(QStringLiteral("Total")))),
-                            text(kCheat) != QLatin1String("x"), QDateTime::currentDateTimeUtc());
+    m_lastGame = m_recorder.finished(m_game, QDateTime::currentDateTimeUtc());
     if (!m_lastGame) return;
     if (m_history) m_history->record(*m_lastGame);
     m_coach.gameOver(*m_lastGame);
@@ -263,6 +183,79 @@ void Form1::lblStatistics_Click() {
 void Form1::lblReview_Click() {
     // The history's copy of the game carries the number the database gave it.
     if (m_history && m_history->lastGame()) m_history->showReview(*m_history->lastGame());
+}
+
+void Form1::showGame(const QString& focus) {
+    showDice();
+    showCard();
+    showCounters();
+    showButtons(focus);
+}
+
+// Before START the board shows face 1 everywhere, whatever the dice last showed; the hold frame
+// belongs to a picture, not to a position.
+void Form1::showDice() {
+    for (int p = 1; p <= 5; ++p) {
+        const int face = m_game.face(p - 1);
+        const int shown = m_game.started() ? face : 1;
+        for (int f = 1; f <= 6; ++f) {
+            setVisible(dieName(f, p), f == shown);
+            setBorder(dieName(f, p), m_game.framed(p - 1, f) ? 1 : 0);
+        }
+        setText(faceField(p), face ? decimalText(face) : QString());
+        setText(holdFlag(p), m_game.held(p - 1) ? kYes : kNo);
+    }
+}
+
+void Form1::showCard() {
+    const Card& card = m_game.card();
+    const auto& candidate = m_game.candidate();
+    for (const Category& c : categories()) {
+        const CategoryFields& fields = categoryFields(c.id);
+        QString points;
+        if (card.used(c.id))
+            points = decimalText(card.shown(c.id));
+        else if (candidate && candidate->id == c.id)
+            points = decimalText(candidate->points);
+        setText(fields.scoreBox, points);
+        setText(fields.valueField, points.isEmpty() ? QStringLiteral("0") : points);
+        setText(fields.usedFlag, card.used(c.id) ? kYes : kNo);
+    }
+    const int bonus = card.bonus();
+    setText(QStringLiteral("Bonus"), bonus ? decimalText(bonus) : QString());
+    setText(QStringLiteral("Bonusx"), decimalText(bonus));
+    setText(QStringLiteral("Subtotal"), decimalText(card.upperSum()));
+    setText(QStringLiteral("Total"), decimalText(card.total()));
+    setText(QStringLiteral("GameCount"), decimalText(card.turnsPlayed()));
+    model().setBold(QStringLiteral("Total"), m_game.over());
+}
+
+// `RollCount` goes back to 0 with the third roll; `Cheat` reads "x" until a code is first armed,
+// then the armed face or "s", and "0" once the forced roll is made.
+void Form1::showCounters() {
+    const int rolls = m_game.rolls();
+    setText(kRollCount, decimalText(rolls == kRollsPerTurn ? 0 : rolls));
+    for (int n = 1; n <= 3; ++n) setVisible(QString::fromLatin1(kRollPictures[n - 1]), rolls >= n);
+    const CheatCode& cheat = m_game.cheat();
+    QString code = QStringLiteral("x");
+    if (cheat.state == CheatCode::State::Spent) code = QStringLiteral("0");
+    if (cheat.state == CheatCode::State::Armed)
+        code = cheat.face ? decimalText(cheat.face) : QStringLiteral("s");
+    setText(kCheat, code);
+}
+
+// A button that a move enables takes the focus before another is disabled, so the keyboard
+// never lands on a third element on the way.
+void Form1::showButtons(const QString& focus) {
+    const bool start = !m_game.started();
+    setVisible(kStart, start);
+    for (const char* line : kStartFrame) setVisible(QString::fromLatin1(line), start);
+    const bool roll = m_game.mayRoll(), save = m_game.mayCommit();
+    if (roll) setEnabled(kRoll, true);
+    if (save) setEnabled(kSave, true);
+    if (!focus.isEmpty()) setFocus(focus);
+    if (!roll) setEnabled(kRoll, false);
+    if (!save) setEnabled(kSave, false);
 }
 
 }  // namespace korvex

@@ -1,16 +1,16 @@
 #pragma once
-// `Form1`: the board window and the whole game model. Its fields hold every die, hold flag,
-// used flag, counter and score; its handlers are the game: load, New Game, START, Exit, the
-// roll with its forced-roll keys, the holds, the category clicks and the commit.
+// `Form1`: the board window. It owns the game being played; each handler makes the player's move
+// on it and then shows the whole game in the board's named fields (dice, holds, card, counters,
+// the forced-roll code), which only ever reflect the game and are never read back.
 
 #include <memory>
 
 #include "board/coach_panel.h"
-#include "board/random_source.h"
+#include "core/game.h"
+#include "core/random_source.h"
 #include "hiscores/mod_hi_scores.h"
 #include "record/game_history.h"
 #include "record/game_recorder.h"
-#include "scoring/categories.h"
 #include "ui/form.h"
 
 namespace korvex {
@@ -50,25 +50,30 @@ class Form1 : public Form {
     // The game most recently finished on this board, as recorded.
     const std::optional<GameRecord>& lastGame() const { return m_lastGame; }
 
+    const Game& game() const { return m_game; }
     FrmAbout* about() const { return m_about.get(); }
     const CoachPanel& coach() const { return m_coach; }
     CoachPanel& coach() { return m_coach; }
 
   private:
     void wireHandlers();
-    void showFace(int position, int face);
-    bool forcedRoll();
-    void countRoll();
+    void rollDice();
     void endGame();
-    void startNextTurn();
     void showAbout();
-    void recordRoll(bool forced);
     void recordEnd();
+    // Writes the game into the board's fields; `focus` names the element a move hands the
+    // keyboard to, if any.
+    void showGame(const QString& focus = QString());
+    void showDice();
+    void showCard();
+    void showCounters();
+    void showButtons(const QString& focus);
 
     RandomSource& m_random;
     ModHiScores& m_hiScores;
     std::unique_ptr<FrmAbout> m_about;
-    CoachPanel m_coach{model()};
+    Game m_game;
+    CoachPanel m_coach{model(), m_game};
     GameRecorder m_recorder;
     GameHistory* m_history = nullptr;
     std::optional<GameRecord> m_lastGame;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/rules.h"
 #include "ui/layout.h"
 
 namespace korvex {
@@ -15,5 +16,14 @@ extern const char* const kStartFrame[4];    // "LineTop", "LineBottom", "LineLef
 // The coach's panel right of the score card, and its mark under a die worth keeping.
 extern const char* const kCoachPanel[5];
 QString keepMark(int position);  // "lblKeep2"
+
+// The board's three fields of a category: the used flag, the visible box a click lands on, and
+// the number the sums count.
+struct CategoryFields {
+    QString usedFlag;    // "Perm4"
+    QString scoreBox;    // "Score4"
+    QString valueField;  // "Score4x"
+};
+const CategoryFields& categoryFields(CategoryId id);
 
 }  // namespace korvex

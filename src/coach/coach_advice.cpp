@@ -1,11 +1,12 @@
 #include "coach/coach_advice.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
@@ -33,7 +34,7 @@ int rollOf(const CoachTable& table, const CoachPosition& position) {
 
 Choice bestScore(const CoachTable& table, const CoachState& state, int roll) {
     Choice best;
-    for (int c = 0; c < 13; ++c) {
+    for (int c = 0; c < kCategoryCount; ++c) {
         const double value = table.commitValue(state, c, roll);
         if (!std::isnan(value) && value > best.value + kTie) best = {value, c, 0};
     }
@@ -64,11 +65,63 @@ double bestValue(const CoachTable& table, const CoachPosition& position, int rol
     return best;
 }
 
+// The positions to hold for the best mask's faces, taking held dice first where they show a kept
+// face, and what the player must let go of to get there.
+void adviseHolds(Advice& advice, const CoachPosition& position, int holdMask) {
+    std::array<int, 7> wanted{};
+    for (int i = 0; i < 5; ++i)
+        if (holdMask & (1 << i)) ++wanted[std::size_t(position.dice[std::size_t(i)])];
+    for (bool held : {true, false})
+        for (std::size_t i = 0; i < 5; ++i) {
+            int& left = wanted[std::size_t(position.dice[i])];
+            if (position.held[i] == held && left > 0) {
+                advice.hold[i] = true;
+                --left;
+            }
+        }
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (advice.hold[i]) advice.keptFaces.push_back(position.dice[i]);
+        advice.release[i] = position.held[i] && !advice.hold[i];
+        if (advice.release[i]) advice.releasedFaces.push_back(position.dice[i]);
+    }
+    std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+    std::sort(advice.releasedFaces.begin(), advice.releasedFaces.end());
+    advice.holdsMatch = advice.hold == position.held;
+}
+
+QString faceList(const std::vector<int>& faces) {
+    QStringList words;
+    for (int face : faces) words << QString::number(face);
+    return words.join(QLatin1Char(' '));
+}
+
+// "the 3", "the 3 and 5", "the 2, 3 and 5".
+QString releaseList(const std::vector<int>& faces) {
+    QStringList words;
+    for (int face : faces) words << QString::number(face);
+    const QString last = words.takeLast();
+    return words.isEmpty()
+               ? QStringLiteral("the %1").arg(last)
+               : QStringLiteral("the %1 and %2").arg(words.join(QStringLiteral(", ")), last);
+}
+
+QString describeRoll(const Advice& advice) {
+    if (advice.keptFaces.empty() && advice.releasedFaces.empty())
+        return QStringLiteral("Roll all five again");
+    if (advice.holdsMatch)
+        return QStringLiteral("Roll: you already hold %1").arg(faceList(advice.keptFaces));
+    const QString move = advice.keptFaces.empty()
+                             ? QStringLiteral("Roll all five again")
+                             : QStringLiteral("Hold %1 and roll").arg(faceList(advice.keptFaces));
+    if (advice.releasedFaces.empty()) return move;
+    return QStringLiteral("%1 (release %2)").arg(move, releaseList(advice.releasedFaces));
+}
+
 }  // namespace
 
 CoachState coachState(const CoachPosition& position) {
     CoachState state;
-    for (int c = 0; c < 13; ++c)
+    for (int c = 0; c < kCategoryCount; ++c)
         if (position.used[std::size_t(c)]) state.used |= 1u << c;
     state.upperSum = position.upperSum;
     state.korvexScored = position.korvexScored;
@@ -88,12 +141,7 @@ Advice advise(const CoachTable& table, const CoachPosition& position, const Turn
     }
     if (hold.value > score.value + kTie) {
         advice.action = Advice::Action::Roll;
-        for (int i = 0; i < 5; ++i) {
-            advice.hold[std::size_t(i)] = hold.holdMask & (1 << i);
-            if (advice.hold[std::size_t(i)])
-                advice.keptFaces.push_back(position.dice[std::size_t(i)]);
-        }
-        std::sort(advice.keptFaces.begin(), advice.keptFaces.end());
+        adviseHolds(advice, position, hold.holdMask);
         advice.expectedTotal = position.totalSoFar + hold.value;
     } else {
         advice.action = Advice::Action::Score;
@@ -116,18 +164,31 @@ QString describe(const Advice& advice) {
     switch (advice.action) {
         case Advice::Action::None:
             return {};
-        case Advice::Action::Roll: {
-            if (advice.keptFaces.empty()) return QStringLiteral("Roll all five again");
-            QStringList faces;
-            for (int face : advice.keptFaces) faces << QString::number(face);
-            return QStringLiteral("Hold %1 and roll").arg(faces.join(QLatin1Char(' ')));
-        }
+        case Advice::Action::Roll:
+            return describeRoll(advice);
         case Advice::Action::Score:
             return QStringLiteral("Score %1 for %2")
-                .arg(categories()[std::size_t(advice.category)].title)
+                .arg(QCoreApplication::translate("Category", category(advice.category).title))
                 .arg(advice.points);
     }
     return {};
+}
+
+std::optional<CoachPosition> coachPosition(const Game& game) {
+    if (!game.started() || game.lastRollForced() || game.over()) return std::nullopt;
+    const Card& card = game.card();
+    CoachPosition p;
+    for (const Category& c : categories()) {
+        p.used[std::size_t(c.index())] = card.used(c.id);
+        if (c.upper) p.upperSum += card.shown(c.id);
+    }
+    p.korvexScored = card.used(CategoryId::Korvex) && card.shown(CategoryId::Korvex) != 0;
+    p.totalSoFar = card.total();
+    p.dice = game.faces();
+    const int rolls = game.rolls();
+    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
+    for (int i = 0; i < 5; ++i) p.held[std::size_t(i)] = game.held(i);
+    return p;
 }
 
 }  // namespace korvex

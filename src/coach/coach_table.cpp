@@ -13,8 +13,8 @@ namespace {
 constexpr int kRolls = DiceHands::kRollCount;
 constexpr int kHands = DiceHands::kHandCount;
 constexpr int kFirst = DiceHands::kFirstRoll;
-constexpr unsigned kAllUsed = (1u << 13) - 1;
-constexpr int kSums = kUpperBonusThreshold + 1;
+constexpr unsigned kAllUsed = (1u << kCategoryCount) - 1;
+constexpr int kSums = kBonusThreshold + 1;
 constexpr double kUnreachable = std::numeric_limits<double>::quiet_NaN();
 
 bool isUsed(unsigned used, int category) {
@@ -34,7 +34,7 @@ const std::array<std::bitset<kSums>, 64>& upperSums() {
                 for (int s = 0; s < kSums; ++s)
                     if (reach.test(std::size_t(s)))
                         for (int n = 0; n <= 5; ++n)
-                            next.set(std::size_t(std::min(kUpperBonusThreshold, s + face * n)));
+                            next.set(std::size_t(std::min(kBonusThreshold, s + face * n)));
                 reach = next;
             }
             sums[upperUsed] = reach;
@@ -92,7 +92,7 @@ std::size_t CoachTable::slot(unsigned used, int upperSum, bool korvexScored) {
 
 CoachState CoachTable::normalised(const CoachState& state) const {
     CoachState s = state;
-    s.upperSum = std::min(s.upperSum, kUpperBonusThreshold);
+    s.upperSum = std::min(s.upperSum, kBonusThreshold);
     s.korvexScored = s.korvexScored && isUsed(s.used, kKorvexCategory);
     return s;
 }
@@ -109,14 +109,15 @@ bool CoachTable::reachable(const CoachState& state) const {
 
 double CoachTable::commitValue(const CoachState& state, int category, int roll) const {
     const CoachState s = normalised(state);
-    if (category < 0 || category >= 13 || isUsed(s.used, category) || roll < 0 || roll >= kRolls)
+    if (category < 0 || category >= kCategoryCount || isUsed(s.used, category) || roll < 0 ||
+        roll >= kRolls)
         return kUnreachable;
     const int points = m_hands.points(category, roll);
     CoachState next{s.used | (1u << category), s.upperSum, s.korvexScored};
     double value = points;
     if (category < 6) {
-        next.upperSum = std::min(kUpperBonusThreshold, s.upperSum + points);
-        if (s.upperSum < kUpperBonusThreshold && s.upperSum + points >= kUpperBonusThreshold)
+        next.upperSum = std::min(kBonusThreshold, s.upperSum + points);
+        if (s.upperSum < kBonusThreshold && s.upperSum + points >= kBonusThreshold)
             value += m_rules.upperBonus;
     } else if (category == kKorvexCategory) {
         next.korvexScored = points > 0;
@@ -129,7 +130,7 @@ double CoachTable::commitValue(const CoachState& state, int category, int roll) 
 // table, so the values of the following states are looked up once per category, not per roll.
 void CoachTable::scoreNow(const CoachState& s, double* out) const {
     std::fill(out, out + kRolls, -std::numeric_limits<double>::infinity());
-    for (int c = 0; c < 13; ++c) {
+    for (int c = 0; c < kCategoryCount; ++c) {
         if (isUsed(s.used, c)) continue;
         const unsigned next = s.used | (1u << c);
         if (c < 6) {
@@ -137,10 +138,10 @@ void CoachTable::scoreNow(const CoachState& s, double* out) const {
             std::array<double, 6> worth{};
             for (int n = 0; n <= 5; ++n) {
                 const int sum = s.upperSum + face * n;
-                const bool bonus = s.upperSum < kUpperBonusThreshold && sum >= kUpperBonusThreshold;
+                const bool bonus = s.upperSum < kBonusThreshold && sum >= kBonusThreshold;
                 worth[std::size_t(n)] =
                     face * n + (bonus ? m_rules.upperBonus : 0) +
-                    m_values[slot(next, std::min(sum, kUpperBonusThreshold), s.korvexScored)];
+                    m_values[slot(next, std::min(sum, kBonusThreshold), s.korvexScored)];
             }
             const std::uint8_t* shown = m_hands.faceCounts(face);
             for (int r = 0; r < kRolls; ++r) out[r] = std::max(out[r], worth[shown[r]]);
@@ -203,12 +204,12 @@ std::size_t CoachTable::solveMask(unsigned used) {
     const int flags = korvexUsed && m_rules.extraFiveOfAKindPoints != 0 ? 2 : 1;
     std::size_t solved = 0;
     for (int flag = 0; flag < flags; ++flag) {
-        const double noBonusLeft = solveState({used, kUpperBonusThreshold, flag == 1});
+        const double noBonusLeft = solveState({used, kBonusThreshold, flag == 1});
         ++solved;
         for (int u = 0; u < kSums; ++u) {
             if (!sums.test(std::size_t(u))) continue;
             double value = noBonusLeft;
-            if (u < kUpperBonusThreshold && u + room >= kUpperBonusThreshold) {
+            if (u < kBonusThreshold && u + room >= kBonusThreshold) {
                 value = solveState({used, u, flag == 1});
                 ++solved;
             }

@@ -15,7 +15,7 @@
 namespace korvex {
 
 // Index of the Korvex category in card order, and the bit of the used mask for it.
-inline constexpr int kKorvexCategory = 11;
+inline constexpr int kKorvexCategory = int(CategoryId::Korvex);
 
 struct CoachState {
     unsigned used = 0;  // bit c set when category c (card order) is scored

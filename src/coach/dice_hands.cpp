@@ -1,6 +1,6 @@
 #include "coach/dice_hands.h"
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
@@ -86,12 +86,11 @@ DiceHands::DiceHands(const CoachRules& rules) : m_index(kCodeSpace, -1) {
         m_chance[std::size_t(r)] = ways / 7776.0;
         for (int f = 0; f < 6; ++f)
             m_faceCounts[std::size_t(f)][std::size_t(r)] = c[std::size_t(f)];
-        const Dice dice = diceFromFaces(faces);
-        m_fiveOfAKind[std::size_t(r)] = isFiveOfAKind(dice);
+        m_fiveOfAKind[std::size_t(r)] = isFiveOfAKind(faces);
         for (int cat = 0; cat < kCategoryCount; ++cat) {
-            int points = categories()[std::size_t(cat)].points(dice);
+            int points = category(cat).points(faces);
             if (CategoryId(cat) == CategoryId::FullHouse && !rules.fullHouseAcceptsFiveOfAKind &&
-                isFiveOfAKind(dice))
+                isFiveOfAKind(faces))
                 points = 0;
             m_points[std::size_t(cat)][std::size_t(r)] = points;
         }

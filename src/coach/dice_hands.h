@@ -65,7 +65,7 @@ class DiceHands {
     std::vector<std::int16_t> m_largerFlat;
     std::vector<std::int16_t> m_smallerFlat;
     std::array<std::array<std::uint8_t, kRollCount>, 6> m_faceCounts{};
-    std::array<std::array<double, kRollCount>, 13> m_points{};
+    std::array<std::array<double, kRollCount>, kCategoryCount> m_points{};
     std::array<bool, kRollCount> m_fiveOfAKind{};
     std::array<double, kRollCount> m_chance{};
 };

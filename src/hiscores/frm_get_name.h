@@ -1,5 +1,5 @@
 #pragma once
-// `frmGetName`: shows a new high score and takes up to three initials into `EnteredInitials`.
+// `frmGetName`: shows a new high score and takes up to three initials for it.
 
 #include "hiscores/mod_hi_scores.h"
 #include "ui/form.h"
@@ -8,15 +8,20 @@ namespace korvex {
 
 class FrmGetName : public Form {
   public:
-    FrmGetName(Toolkit& toolkit, ModHiScores& hiScores);
+    explicit FrmGetName(Toolkit& toolkit);
     void load() override;
     void activate() override;
+
+    // Shows the dialog over `owner` until it closes; returns the initials entered, in upper
+    // case and fitted to three characters, or "???" when none were.
+    QString askInitials(Form* owner, qint64 NewHiScore);
 
   private:
     void txtName_Change();
     void cmdOK_Click();
 
-    ModHiScores& m_hiScores;
+    qint64 m_newHiScore = 0;
+    QString m_enteredInitials;  // `EnteredInitials`: what the field holds, as filed
 };
 
 FormLayout frmGetNameLayout();

@@ -1,6 +1,6 @@
 #pragma once
-// `frmHiScores`: the list of the ten best totals, highest first. Asks for the initials of a
-// pending entry when it becomes active, and can clear the stored table.
+// `frmHiScores`: the list of the ten best totals, highest first. Asks for the initials of the
+// row a finished game's total went into, when it is given one, and can clear the stored table.
 
 #include "hiscores/frm_get_name.h"
 #include "hiscores/mod_hi_scores.h"
@@ -14,6 +14,8 @@ class FrmHiScores : public Form {
     void load() override;
     void activate() override;
 
+    // The next opening first asks for the initials of the entry at `index` of the table.
+    void askInitialsOf(int index) { m_newEntry = index; }
     void GetInitials(int index);
     void ShowScores();
 
@@ -23,11 +25,12 @@ class FrmHiScores : public Form {
   private:
     void cmdOK_Click();
     void CB_ClearScores_Click();
-    void askPendingInitials();
+    void askNewEntry();
 
     ModHiScores& m_hiScores;
     FrmGetName m_getName;
-    bool m_asking = false;  // GetInitials is waiting for the initials dialog
+    std::optional<int> m_newEntry;  // the row whose initials are still to be asked
+    bool m_asking = false;          // GetInitials is waiting for the initials dialog
 };
 
 FormLayout frmHiScoresLayout();

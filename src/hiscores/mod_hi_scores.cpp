@@ -10,12 +10,12 @@ const QString ModHiScores::kSection = QStringLiteral("HiScores");
 
 namespace {
 
-const QString kThreeSpaces = QStringLiteral("   ");
 const QString kMissingValue = QStringLiteral("???0");
 
 // Selection sort, ascending, taking the lowest index among equal lowest scores, so that a new
-// entry written at index 0 ends below every older entry with the same score.
-void sortTable(HiScoreTableType& table) {
+// entry written at index 0 ends below every older entry with the same score. `follow`, when
+// given, is an index whose entry is tracked to where it ends.
+void sortTable(HiScoreTableType& table, std::size_t* follow = nullptr) {
     for (std::size_t i = 0; i + 1 < table.size(); ++i) {
         std::size_t m = i;
         qint64 c = table[i].Score;
@@ -25,16 +25,24 @@ void sortTable(HiScoreTableType& table) {
                 m = j;
             }
         }
-        if (m != i) std::swap(table[i], table[m]);
+        if (m == i) continue;
+        std::swap(table[i], table[m]);
+        if (follow && *follow == i)
+            *follow = m;
+        else if (follow && *follow == m)
+            *follow = i;
     }
 }
 
-// Puts `entry` in place of the lowest entry. The table is sorted first, as the
-// game always stores it; a hand-edited table out of order must not lose a higher entry.
-void placeEntry(HiScoreTableType& table, const HiScoreEntry& entry) {
+// Puts `entry` in place of the lowest entry and returns where it ends. The table is sorted
+// first, as the game always stores it; a hand-edited table out of order must not lose a higher
+// entry.
+std::size_t placeEntry(HiScoreTableType& table, const HiScoreEntry& entry) {
     sortTable(table);
     table[0] = entry;
-    sortTable(table);
+    std::size_t placed = 0;
+    sortTable(table, &placed);
+    return placed;
 }
 
 bool insertEntry(HiScoreTableType& table, const HiScoreEntry& entry) {
@@ -140,7 +148,7 @@ void ModHiScores::LoadHiScores() {
     QStringList problems;
     HiScoreTableType table;
     try {
-        m_store.reload();
+        m_store.reload(kSection);
     } catch (const StoreError& e) {
         problems << e.description();
     }
@@ -167,7 +175,7 @@ void ModHiScores::SaveHiScores() {
         const auto held = m_store.lock();
         bool damaged = false;
         try {
-            m_store.reload();
+            m_store.reload(kSection);
         } catch (const StoreError& e) {
             if (e.kind() != StoreError::Kind::Damaged) throw;
             damaged = true;  // what could be read is kept; the rest was reported at load
@@ -193,22 +201,17 @@ void ModHiScores::SortHiScores() {
     sortTable(HiScoreTable);
 }
 
-void ModHiScores::AddHiScore() {
+int ModHiScores::AddHiScore(qint64 NewHiScore) {
     HiScoreEntry entry;
-    entry.Initials = kThreeSpaces;
     entry.Score = NewHiScore;
     entry.Unsaved = true;
-    placeEntry(HiScoreTable, entry);
-    NewEntryPending = true;
+    return int(placeEntry(HiScoreTable, entry));
 }
 
-void ModHiScores::CheckHiScores() {
-    for (int i = 9; i >= 0; --i) {
-        if (NewHiScore > HiScoreTable[std::size_t(i)].Score) {
-            AddHiScore();
-            return;
-        }
-    }
+std::optional<int> ModHiScores::CheckHiScores(qint64 NewHiScore) {
+    for (int i = 9; i >= 0; --i)
+        if (NewHiScore > HiScoreTable[std::size_t(i)].Score) return AddHiScore(NewHiScore);
+    return std::nullopt;
 }
 
 void ModHiScores::ClearHiScores() {

@@ -1,7 +1,7 @@
 #pragma once
-// `modHiScores`: the table of the ten best totals with the players' initials, its three
-// registers, and the six operations on it. It lives for the whole run; the board, the list and
-// the initials dialog read and write its state directly.
+// `modHiScores`: the table of the ten best totals with the players' initials, and the six
+// operations on it. It lives for the whole run; the board checks a finished game's total against
+// it, and the list shows it and files the initials of the row a new total went into.
 
 #include <QString>
 #include <QStringList>
@@ -30,17 +30,17 @@ class ModHiScores {
 
     // Ascending: index 0 holds the lowest score, index 9 the highest.
     HiScoreTableType HiScoreTable;
-    qint64 NewHiScore = 0;
-    QString EnteredInitials = QStringLiteral("   ");
-    bool NewEntryPending = false;
 
     void LoadHiScores();
     void SaveHiScores();
     // An entry of this run that a refused save left in memory only.
     bool hasUnsavedEntries() const;
     void SortHiScores();
-    void AddHiScore();
-    void CheckHiScores();
+    // Puts a new total in place of the lowest entry, with initials still to be asked ("???"
+    // until then); returns the index the entry ends at.
+    int AddHiScore(qint64 NewHiScore);
+    // Adds the total when it beats an entry of the table; returns the index of the new entry.
+    std::optional<int> CheckHiScores(qint64 NewHiScore);
     void ClearHiScores();
 
     // Any text fitted to three characters: padded with spaces, or cut without splitting a

@@ -1,26 +1,32 @@
 #include "hiscores/qsettings_store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QStringList>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <atomic>
+
+#include "hiscores/settings_file.h"
 
 namespace korvex {
 
 namespace {
 
-// Held while this copy rewrites the settings file. QSettings keeps its own short lock named
-// after the file plus ".lock" during every sync, so ours must have another name.
-class FileLock : public StoreLock {
-  public:
-    explicit FileLock(const QString& path) : m_file(path) {}
-    QLockFile& file() { return m_file; }
+QString tr(const char* text) {
+    return QCoreApplication::translate("QSettingsStore", text);
+}
 
-  private:
-    QLockFile m_file;
-};
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // A fingerprint of the file's bytes; empty when there is no file to read.
 QByteArray fileDigest(const QString& path) {
@@ -31,25 +37,147 @@ QByteArray fileDigest(const QString& path) {
     return hash.result();
 }
 
-QString settingsKey(const QString& section, const QString& key) {
-    return section + QLatin1Char('/') + key;
+bool present(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
+// Whether `copy` already holds the bytes of the file `path`, whose status is `file`.
+bool holdsSameBytes(const QString& copy, const QString& path, const struct stat& file) {
+    struct stat kept;
+    if (::stat(QFile::encodeName(copy).constData(), &kept) != 0 || !S_ISREG(kept.st_mode))
+        return false;
+    if (kept.st_dev == file.st_dev && kept.st_ino == file.st_ino) return true;
+    // Files too large to be a table are not read through just to compare them.
+    return kept.st_size == file.st_size && file.st_size <= settings_file::kMaxBytes &&
+           fileDigest(copy) == fileDigest(path);
+}
+
+StoreError tooLarge(const QString& path, const QString& consequence) {
+    return StoreError(tr("The high-score file %1 is larger than 1 MiB, so it is damaged: it "
+                         "cannot be a high-score table. %2")
+                          .arg(shown(path), consequence),
+                      StoreError::Kind::Damaged);
+}
+
+// A private copy of bytes that the store read itself, for QSettings to work on, in a folder
+// of its own that goes with it. Every copy gets a name never used before in this process, so
+// QSettings' process-wide cache can never mistake one for another.
+class ScratchCopy {
+  public:
+    explicit ScratchCopy(const QByteArray& bytes)
+        : m_base(base()), m_folder(m_base + QStringLiteral("/korvex-XXXXXX")) {
+        static std::atomic<quint64> serial{0};
+        if (!m_folder.isValid()) throw failed(m_folder.errorString());
+        m_path = m_folder.filePath(QString::number(++serial) + QStringLiteral(".conf"));
+        QFile file(m_path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+            file.write(bytes) != bytes.size() || !file.flush())
+            throw failed(file.errorString());
+    }
+    const QString& path() const { return m_path; }
+    QByteArray bytes() const {
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly)) throw failed(file.errorString());
+        return file.readAll();
+    }
+    StoreError failed(const QString& cause) const {
+        return StoreError(tr("Korvex could not work on its high scores in the temporary folder "
+                             "%1: %2.")
+                              .arg(shown(m_base), cause));
+    }
+
+  private:
+    // The user's runtime folder lives in memory, so a full disk does not keep the high scores
+    // from being read; without one the temporary folder serves.
+    static QString base() {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        const QFileInfo info(runtime);
+        return !runtime.isEmpty() && info.isDir() && info.isWritable() ? runtime : QDir::tempPath();
+    }
+
+    QString m_base;
+    QTemporaryDir m_folder;
+    QString m_path;
+};
+
 }  // namespace
+
+// QSettings reads and composes the ini text exactly as the game always has, but only over
+// scratch copies: it never opens the real file.
+class QSettingsStore::Scratch {
+  public:
+    struct Section {
+        QHash<QString, QString> values;
+        bool damaged = false;
+    };
+
+    static Section readSection(const QByteArray& bytes, const QString& section) {
+        const ScratchCopy copy(bytes);
+        QSettings ini(copy.path(), QSettings::IniFormat);
+        ini.beginGroup(section);
+        Section result;
+        const QStringList keys = ini.childKeys();
+        for (const QString& key : keys) {
+            const QVariant value = ini.value(key);
+            // An ini value with bare commas reads back as a list; the game never writes one,
+            // but a hand-edited file may hold it.
+            result.values.insert(key, value.typeId() == QMetaType::QStringList
+                                          ? value.toStringList().join(QLatin1Char(','))
+                                          : value.toString());
+        }
+        result.damaged = ini.status() == QSettings::FormatError;
+        return result;
+    }
+
+    // The file's bytes with `changes` made, in the form QSettings writes.
+    static QByteArray apply(const QByteArray& bytes, const std::vector<Change>& changes) {
+        const ScratchCopy copy(bytes);
+        QSettings ini(copy.path(), QSettings::IniFormat);
+        ini.setAtomicSyncRequired(false);  // a private copy: no need to flush it to disk
+        for (const Change& change : changes) {
+            if (change.key.isEmpty())
+                ini.remove(change.section);
+            else
+                ini.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+        }
+        ini.sync();
+        if (ini.status() == QSettings::AccessError)
+            throw copy.failed(tr("its new text could not be composed there"));
+        return copy.bytes();
+    }
+};
+
+// While any lock of this store is held, its saves need no other; the last one to go ends what
+// was allowed under it.
+class QSettingsStore::HeldLock : public StoreLock {
+  public:
+    HeldLock(QSettingsStore& store, std::unique_ptr<StoreLock> file)
+        : m_store(store), m_file(std::move(file)) {
+        ++m_store.m_locksHeld;
+    }
+    ~HeldLock() override {
+        if (--m_store.m_locksHeld == 0) m_store.m_damageKept = false;
+    }
+
+  private:
+    QSettingsStore& m_store;
+    std::unique_ptr<StoreLock> m_file;
+};
 
 QSettingsStore::QSettingsStore() : QSettingsStore(userFilePath()) {}
 
 QSettingsStore::QSettingsStore(const QString& filePath, int lockTimeoutMs)
-    : m_path(filePath), m_lockTimeoutMs(lockTimeoutMs) {
-    open();
-}
+    : m_path(filePath), m_lockTimeoutMs(lockTimeoutMs) {}
 
 QSettingsStore::~QSettingsStore() = default;
 
+// Where QSettings keeps the settings of organisation and application "Korvex", found without
+// opening anything: whatever lies there must not be touched before it has been checked.
 QString QSettingsStore::userFilePath() {
-    const QSettings user(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Korvex"),
-                         QStringLiteral("Korvex"));
-    return user.fileName();
+    return QFileInfo(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                     QStringLiteral("/Korvex/Korvex.conf"))
+        .absoluteFilePath();
 }
 
 QString QSettingsStore::lockFileName() const {
@@ -57,104 +185,107 @@ QString QSettingsStore::lockFileName() const {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".hiscores-lock"));
 }
 
-void QSettingsStore::open() {
-    m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-}
-
 QString QSettingsStore::read(const QString& section, const QString& key, const QString& fallback) {
-    const QString name = settingsKey(section, key);
-    if (!m_settings->contains(name)) return fallback;
-    const QVariant value = m_settings->value(name);
-    // An ini value with bare commas reads back as a list; the game never writes one, but a
-    // hand-edited file may hold it.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    if (!m_values.contains(section)) {
+        try {
+            loadSection(section);
+        } catch (const StoreError&) {
+            // reload() is where failures are reported; a plain read gives what could be read
+        }
+    }
+    const auto& values = m_values[section];
+    const auto value = values.constFind(key);
+    return value == values.constEnd() ? fallback : *value;
 }
 
 void QSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    m_settings->setValue(settingsKey(section, key), value);
+    read(section, key, {});  // the other keys of the section come from the file
+    m_changes.push_back({section, key, value});
+    m_values[section][key] = value;
 }
 
 void QSettingsStore::removeSection(const QString& section) {
-    m_settings->remove(section);
+    m_changes.push_back({section, {}, {}});
+    m_values[section].clear();
 }
 
-// QSettings remembers the first error it met. A file that was damaged when read still gets
-// the new table written over it, yet reports the damage again; whether the file really changed
-// tells a written table from a refused one.
-void QSettingsStore::sync() {
-    const QByteArray before = fileDigest(m_path);
-    m_settings->sync();
-    const QSettings::Status status = takeStatus();
-    if (status == QSettings::NoError ||
-        (status == QSettings::FormatError && fileDigest(m_path) != before)) {
-        m_damaged = false;  // the table now written replaces whatever was damaged
-        return;
-    }
-    throw StoreError(QStringLiteral("The high-score file %1 could not be written. Check that its "
-                                    "folder exists and may be written.")
-                         .arg(QDir::toNativeSeparators(m_path)));
+void QSettingsStore::reload(const QString& section) {
+    m_changes.clear();
+    m_values.clear();
+    m_read.clear();
+    loadSection(section);
 }
 
-void QSettingsStore::reload() {
-    m_settings->sync();
-    const QSettings::Status status = takeStatus();
-    if (status == QSettings::AccessError)
-        throw StoreError(QStringLiteral("The high-score file %1 could not be read. Check that it "
-                                        "is a file that may be read.")
-                             .arg(QDir::toNativeSeparators(m_path)));
-    // QSettings parses an unchanged file only once per run, so the damage is remembered here
-    // until the file changes: a save of ours, another copy's, or a hand repair. A changed file
-    // is parsed again, and reports its damage again if it still has any.
-    if (status == QSettings::FormatError) {
-        m_damaged = true;
-        m_damagedDigest = fileDigest(m_path);
-    } else if (m_damaged && fileDigest(m_path) != m_damagedDigest) {
-        m_damaged = false;
-    }
-    if (m_damaged)
-        throw StoreError(QStringLiteral("The high-score file %1 is damaged; only part of it "
-                                        "could be read.")
-                             .arg(QDir::toNativeSeparators(m_path)),
+void QSettingsStore::loadSection(const QString& section) {
+    m_values[section].clear();
+    m_read[section].clear();
+    const settings_file::Contents file = settings_file::read(m_path);
+    if (file.tooLarge) throw tooLarge(m_path, tr("It was not read."));
+    const Scratch::Section found = Scratch::readSection(file.bytes, section);
+    m_values[section] = found.values;
+    m_read[section] = found.values;
+    if (found.damaged)
+        throw StoreError(tr("The high-score file %1 is damaged; only part of it could be read.")
+                             .arg(shown(m_path)),
                          StoreError::Kind::Damaged);
 }
 
-QSettings::Status QSettingsStore::takeStatus() {
-    const QSettings::Status status = m_settings->status();
-    if (status != QSettings::NoError) open();
-    return status;
+void QSettingsStore::dropChanges() {
+    m_changes.clear();
+    m_values = m_read;
+}
+
+// The file is read again under the lock and the changes made to what it holds now, so every
+// other key and section, and whatever another copy stored meanwhile, stays as it is.
+void QSettingsStore::sync() {
+    if (m_changes.empty()) return;
+    try {
+        std::unique_ptr<StoreLock> own;
+        if (m_locksHeld == 0) own = lock();
+        const settings_file::Contents file = settings_file::read(m_path);
+        if (file.tooLarge && !m_damageKept) throw tooLarge(m_path, tr("It was left as it is."));
+        replaceFile(Scratch::apply(file.bytes, m_changes));
+    } catch (const StoreError&) {
+        dropChanges();  // a refused change must never be written by a later save
+        throw;
+    }
+    m_changes.clear();
+    m_read = m_values;
+}
+
+void QSettingsStore::replaceFile(const QByteArray& bytes) {
+    settings_file::replace(m_path, bytes);
+}
+
+std::unique_ptr<StoreLock> QSettingsStore::lock() {
+    if (m_locksHeld > 0) return std::make_unique<HeldLock>(*this, nullptr);
+    settings_file::makeFolder(QFileInfo(m_path).absolutePath());
+    return std::make_unique<HeldLock>(*this,
+                                      settings_file::lock(lockFileName(), m_path, m_lockTimeoutMs));
 }
 
 // Never replaces an earlier copy: it may hold the only trace of entries that could not be read.
 void QSettingsStore::keepDamagedCopy() {
-    if (!QFileInfo::exists(m_path)) return;
-    const QByteArray digest = fileDigest(m_path);
+    struct stat file;
+    if (::stat(QFile::encodeName(m_path).constData(), &file) != 0 || !S_ISREG(file.st_mode)) return;
     QString copy = damagedCopyName();
-    for (int n = 2; QFileInfo::exists(copy); ++n) {
-        if (fileDigest(copy) == digest) return;  // these very bytes are kept already
+    for (int n = 2; present(copy); ++n) {
+        if (holdsSameBytes(copy, m_path, file)) {
+            m_damageKept = true;  // these very bytes are kept already
+            return;
+        }
         copy = damagedCopyName() + QLatin1Char('.') + QString::number(n);
     }
-    if (!QFile::copy(m_path, copy))
-        throw StoreError(QStringLiteral("A copy of the damaged high-score file could not be kept "
-                                        "as %1, so the file was left as it is.")
-                             .arg(QDir::toNativeSeparators(copy)));
-}
-
-std::unique_ptr<StoreLock> QSettingsStore::lock() {
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw StoreError(QStringLiteral("The folder %1 for the high-score file could not be "
-                                        "created.")
-                             .arg(QDir::toNativeSeparators(folder)));
-    auto held = std::make_unique<FileLock>(lockFileName());
-    if (held->file().tryLock(m_lockTimeoutMs)) return held;
-    if (held->file().error() == QLockFile::LockFailedError)
-        throw StoreError(QStringLiteral("Another copy of Korvex is saving its high scores."),
-                         StoreError::Kind::Busy);
-    throw StoreError(QStringLiteral("The high-score file %1 could not be locked for writing. "
-                                    "Check that its folder may be written.")
-                         .arg(QDir::toNativeSeparators(m_path)));
+    // A file too large to be a table gets a second name instead, made at once whatever its
+    // size (the save replaces the file under its first name by a new one, so the bytes stay).
+    const bool linked = file.st_size > settings_file::kMaxBytes &&
+                        ::linkat(AT_FDCWD, QFile::encodeName(m_path).constData(), AT_FDCWD,
+                                 QFile::encodeName(copy).constData(), AT_SYMLINK_FOLLOW) == 0;
+    if (!linked && !QFile::copy(m_path, copy))
+        throw StoreError(tr("A copy of the damaged high-score file could not be kept as %1, so "
+                            "the file was left as it is.")
+                             .arg(shown(copy)));
+    m_damageKept = true;
 }
 
 }  // namespace korvex

@@ -1,10 +1,16 @@
 #pragma once
 // The real settings store: the user's own Korvex settings file (an ini file, on Linux
-// ~/.config/Korvex/Korvex.conf), read and written through QSettings. Saves are serialised
-// between copies of the game by a lock file beside the settings file.
+// ~/.config/Korvex/Korvex.conf) in the very form QSettings has always written it.
+//
+// The store reads the file's bytes itself and replaces the whole file itself, atomically; the
+// ini text is read and composed by QSettings, but only ever over private copies of those bytes.
+// So no QSettings ever holds the real file: nothing it caches can outlive a refused write and be
+// written back later, and a change by another copy is seen by its content, whatever its size
+// or time stamp. Writes wait in the store until sync(); a refused sync drops them.
 
-#include <QSettings>
+#include <QHash>
 #include <memory>
+#include <vector>
 
 #include "hiscores/settings_store.h"
 
@@ -12,7 +18,8 @@ namespace korvex {
 
 class QSettingsStore : public SettingsStore {
   public:
-    static constexpr int kDefaultLockTimeoutMs = 5000;
+    // Long enough for another copy to finish its save, short enough not to freeze the window.
+    static constexpr int kDefaultLockTimeoutMs = 500;
 
     // The user's own settings of application and organisation "Korvex".
     QSettingsStore();
@@ -24,7 +31,7 @@ class QSettingsStore : public SettingsStore {
     void write(const QString& section, const QString& key, const QString& value) override;
     void removeSection(const QString& section) override;
     void sync() override;
-    void reload() override;
+    void reload(const QString& section) override;
     std::unique_ptr<StoreLock> lock() override;
     void keepDamagedCopy() override;
 
@@ -34,17 +41,31 @@ class QSettingsStore : public SettingsStore {
     // Where the user's own settings file lives.
     static QString userFilePath();
 
+  protected:
+    // Puts `bytes` in place of the settings file; throws StoreError when that is refused.
+    virtual void replaceFile(const QByteArray& bytes);
+
   private:
-    void open();
-    // A fresh QSettings: its status is clear again, and changes that could not be written are
-    // dropped, so later reads show what the file really holds.
-    QSettings::Status takeStatus();
+    class HeldLock;
+    class Scratch;
+    struct Change {
+        QString section;
+        QString key;  // empty: the whole section goes
+        QString value;
+    };
+    using Sections = QHash<QString, QHash<QString, QString>>;
+
+    // Reads `section` from the file into memory; throws after reading what it could.
+    void loadSection(const QString& section);
+    void dropChanges();
 
     QString m_path;
     int m_lockTimeoutMs;
-    bool m_damaged = false;      // the file could be read only in part
-    QByteArray m_damagedDigest;  // the bytes found damaged; a change to them ends the damage
-    std::unique_ptr<QSettings> m_settings;
+    Sections m_values;  // what read() answers: the file as last read, plus pending changes
+    Sections m_read;    // the file as last read or written
+    std::vector<Change> m_changes;
+    int m_locksHeld = 0;
+    bool m_damageKept = false;  // a copy of the damaged file was kept under the present lock
 };
 
 }  // namespace korvex

@@ -1,7 +1,8 @@
 #pragma once
 // The per-user settings store, addressed by section and key (the application is the store's
-// own). The real one is QSettings; tests use an in-memory one. A store that cannot do what it is
-// asked throws StoreError with a plain description, which the high-score operations report.
+// own). The real one is the user's settings file; tests use an in-memory one. A store that
+// cannot do what it is asked throws StoreError with a plain description, which the high-score
+// operations report.
 //
 // Two copies of the game may share one store. A copy that saves holds the store's lock, reloads
 // what the other copies wrote, adds its own entries and writes the result back, so no copy
@@ -44,11 +45,14 @@ class SettingsStore {
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     virtual void removeSection(const QString& section) = 0;
 
-    // Makes the writes so far durable; throws StoreError when the store refuses them. Also
-    // picks up what other copies of the game have stored meanwhile.
+    // Makes the writes so far durable; throws StoreError when the store refuses them, and then
+    // drops them: nothing refused is ever written later. Also picks up what other copies of
+    // the game have stored meanwhile.
     virtual void sync() {}
-    // Picks up what other copies of the game have stored since this one last looked.
-    virtual void reload() {}
+    // Picks up what other copies of the game have stored in `section` since this one last
+    // looked, and drops writes not yet synced. Throws StoreError (Damaged) after reading what
+    // it could when the section can be read only in part.
+    virtual void reload(const QString& section) { (void)section; }
     // Takes the store for this copy alone until the returned lock goes; throws StoreError when
     // the lock cannot be had in reasonable time. A store used by one copy only needs no lock.
     virtual std::unique_ptr<StoreLock> lock() { return std::make_unique<StoreLock>(); }

@@ -11,7 +11,7 @@
 #include <QVariant>
 #include <atomic>
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
@@ -254,7 +254,7 @@ qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record
         turn.bindValue(0, id);
         turn.bindValue(1, int(t) + 1);
         // Stored data holds the card's own English titles, whatever language the board speaks.
-        turn.bindValue(2, known ? categories()[std::size_t(played.category)].title : QString());
+        turn.bindValue(2, known ? QString::fromLatin1(category(played.category).title) : QString());
         turn.bindValue(3, played.points);
         if (!turn.exec()) return fail(turn);
         for (std::size_t r = 0; r < played.rolls.size(); ++r) {

@@ -1,7 +1,7 @@
 #include "record/game_generator.h"
 
 #include "record/card_tally.h"
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
+#include "core/rules.h"
 #include "record/card_tally.h"
-#include "scoring/categories.h"
 
 namespace korvex {
 namespace {
@@ -91,7 +91,7 @@ std::optional<std::array<bool, 5>> heldFromText(const QString& text) {
 
 int categoryOfTitle(const QString& title) {
     for (const Category& c : categories())
-        if (c.title == title) return int(c.id);
+        if (QLatin1String(c.title) == title) return int(c.id);
     return -1;
 }
 

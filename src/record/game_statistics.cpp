@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 
@@ -68,7 +68,7 @@ Histogram histogramOf(const std::vector<int>& totals, int maxBins) {
 QString csvOf(const std::vector<GameSummary>& games) {
     QStringList header = {QStringLiteral("id"), QStringLiteral("started"),
                           QStringLiteral("finished")};
-    for (const Category& c : categories()) header << c.title;
+    for (const Category& c : categories()) header << QString::fromLatin1(c.title);
     header << QStringLiteral("bonus") << QStringLiteral("extra") << QStringLiteral("total")
            << QStringLiteral("forced") << QStringLiteral("coach");
     QString out = header.join(QLatin1Char(',')) + QLatin1Char('\n');

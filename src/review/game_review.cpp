@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "core/rules.h"
 #include "record/card_tally.h"
-#include "scoring/categories.h"
 
 namespace korvex {
 namespace {
@@ -90,8 +90,7 @@ std::optional<GameReview> reviewGame(const CoachTable& table, const GameRecord& 
 QString describeChoice(const ReviewedDecision& decision) {
     if (decision.kind == ReviewedDecision::Kind::Score)
         return tr("Scored %1 for %2")
-            .arg(QCoreApplication::translate(
-                "Form1", qPrintable(categories()[std::size_t(decision.category)].title)))
+            .arg(QCoreApplication::translate("Form1", category(decision.category).title))
             .arg(decision.points);
     QStringList kept;
     for (int i = 0; i < 5; ++i)

@@ -24,10 +24,6 @@ void Form::textChanged(const QString& element) {
     if (it != m_change.constEnd()) (*it)();
 }
 
-bool Form::handlesClick(const QString& element) const {
-    return m_click.contains(element);
-}
-
 void Form::onClick(const QString& element, Handler handler) {
     m_model->indexOf(element);  // a handler for an element the layout lacks is a wiring fault
     m_click.insert(element, std::move(handler));

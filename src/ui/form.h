@@ -35,7 +35,6 @@ class Form {
     void keyPress(const QString& element, char16_t code);
     // The user edited a text field: the toolkit has already written the new text into the model.
     void textChanged(const QString& element);
-    bool handlesClick(const QString& element) const;
 
   protected:
     using Handler = std::function<void()>;

@@ -83,6 +83,12 @@ struct ElementSpec {
     // A key that clicks the element from anywhere in its window ("F1"): how a player without
     // a mouse reaches elements that take no focus, such as link labels.
     QString shortcut;
+    // What a screen reader calls a picture ("Die 2: 4"); empty for the name its kind gives.
+    QString accessibleName;
+    // TextBox: the label whose caption names it ("Label5" for the Fours box), if any.
+    QString labelledBy;
+    // What a frame on the element means to the player, said after its name ("held").
+    QString borderMeaning;
 };
 
 enum class FrameStyle { Sizable, FixedDialog };
@@ -100,11 +106,5 @@ struct FormLayout {
 
     const ElementSpec* find(const QString& element) const;
 };
-
-// A row of a layout table with the columns every element has; the rest keep their defaults.
-ElementSpec makeElement(ElementKind kind, const QString& name, int left, int top, int width,
-                        int height, const QString& caption = QString());
-// A straight rule from (x1, y1) to (x2, y2), `width` pixels wide at 96 dpi.
-ElementSpec makeLine(const QString& name, int x1, int y1, int x2, int y2, Colour colour, int width);
 
 }  // namespace korvex

@@ -64,11 +64,20 @@ TEST_F(Coach, advisesMarksDiceAndCountsWhatChoicesGaveUp) {
     EXPECT_FALSE(marked(3) || marked(5));
     // The marks are advice only: nothing is held.
     EXPECT_EQ(text("Save1"), "no");
+    EXPECT_EQ(text(keepMark(1)), "keep");
+    // A die held against the advice is named, and marked, to be let go.
+    hold(3);
+    EXPECT_EQ(text("lblCoachAdvice"), "Hold 4 4 4 and roll (release the 1)");
+    EXPECT_TRUE(marked(3));
+    EXPECT_EQ(text(keepMark(3)), "release");
+    hold(3);
 
     // The advised choice gives up nothing.
     hold(1);
     hold(2);
     hold(4);
+    EXPECT_EQ(text("lblCoachAdvice"), "Roll: you already hold 4 4 4");
+    EXPECT_FALSE(marked(3));
     roll({4, 4});
     ASSERT_EQ(dice(), (std::array<QString, 5>{"4", "4", "4", "4", "4"}));
     EXPECT_EQ(text("lblCoachAdvice"), "Score Korvex for 50");

@@ -2,7 +2,7 @@
 
 #include "about/frm_about.h"
 #include "board/form1_layout.h"
-#include "scoring/categories.h"
+#include "core/rules.h"
 #include "support/board_fixture.h"
 
 namespace korvex::test {
@@ -22,9 +22,9 @@ void expectFreshGame(const FormModel& m) {
     for (const char* line : kStartFrame) EXPECT_TRUE(m.visible(line));
     for (const char* picture : kRollPictures) EXPECT_FALSE(m.visible(picture));
     for (const Category& c : categories()) {
-        EXPECT_EQ(m.text(c.usedFlag), "no");
-        EXPECT_EQ(m.text(c.scoreBox), "");
-        EXPECT_EQ(m.text(c.valueField), "0");
+        EXPECT_EQ(m.text(categoryFields(c.id).usedFlag), "no");
+        EXPECT_EQ(m.text(categoryFields(c.id).scoreBox), "");
+        EXPECT_EQ(m.text(categoryFields(c.id).valueField), "0");
     }
     EXPECT_EQ(m.text("Bonus"), "");
     EXPECT_EQ(m.text("Bonusx"), "0");

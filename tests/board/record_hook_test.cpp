@@ -73,7 +73,7 @@ TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
             rollAndNote(turn, faces, held, false);
         }
         turn.category = order[std::size_t(t)];
-        click(category(CategoryId(turn.category)).scoreBox);
+        click(categoryFields(CategoryId(turn.category)).scoreBox);
         turn.points = box(CategoryId(turn.category)).toInt();
         // Save makes the next turn's first roll, with every hold released.
         std::vector<int> next;
@@ -133,6 +133,25 @@ TEST_F(RecordHook, aForcedRollIsMarkedAndSoIsTheGame) {
     EXPECT_FALSE(visible("lblReview"));
 }
 
+// The record takes the card's result from the game itself: a later five of a kind earns extra
+// points that no commit scored, and they are recorded as the card holds them.
+TEST_F(RecordHook, extraPointsForALaterFiveOfAKindAreRecorded) {
+    start({6, 6, 6, 6, 6});
+    score(CategoryId::Korvex, {2, 2, 2, 2, 2});
+    score(CategoryId::Twos, {1, 2, 3, 4, 6});
+    for (int c = 0; c < 13; ++c)
+        if (c != int(CategoryId::Korvex) && c != int(CategoryId::Twos)) score(CategoryId(c));
+    ASSERT_TRUE(board.lastGame());
+    const GameRecord& game = *board.lastGame();
+    EXPECT_FALSE(recordFault(game)) << qPrintable(*recordFault(game));
+    EXPECT_EQ(game.extra, 100);
+    EXPECT_EQ(game.turns[0].points, 50);
+    EXPECT_EQ(game.turns[1].points, 10);
+    EXPECT_EQ(game.total, text("Total").toInt());
+    EXPECT_EQ(box(CategoryId::Korvex), "150");
+    EXPECT_FALSE(game.forced);
+}
+
 // At the end of a game the coach's panel sums it up from the coach's replay of the record, and
 // the "Review" link shows; with the panel off, only the link shows.
 TEST_F(RecordHook, theEndOfAGameIsSummedUpBesideTheReviewLink) {
@@ -158,6 +177,41 @@ TEST_F(RecordHook, theEndOfAGameIsSummedUpBesideTheReviewLink) {
     click("lblHint");
     EXPECT_FALSE(visible("lblCoachGame"));
     EXPECT_TRUE(visible("lblReview"));
+}
+
+// The one assembly wires the record to the board: a game finished there lands in the history's
+// file, and a Statistics window whose module is not beside the program is told on the board.
+TEST(RunningGameRecord, theAssemblyRecordsEveryGameAndReportsOnTheBoard) {
+    ensureCoreApplication();
+    QTemporaryDir dir;
+    GameHistory history(dir.filePath("games.sqlite"));
+    MemoryToolkit toolkit;
+    ScriptedRandom random;
+    MemoryStore store;
+    RunningGame game(toolkit, random, store, &history);
+    game.show();
+    Form1& board = game.board();
+    random.queue({1, 2, 3, 4, 6});
+    board.click(QStringLiteral("CB_Start"));
+    for (const Category& c : categories()) {
+        random.queue({1, 2, 3, 4, 6});
+        board.click(categoryFields(c.id).scoreBox);
+        board.click(QStringLiteral("CB_Save"));
+    }
+    ASSERT_TRUE(board.game().over());
+    ASSERT_EQ(history.summaries().size(), 1u);
+    ASSERT_TRUE(history.lastGame());
+    EXPECT_EQ(history.lastGame()->total, board.game().card().total());
+    // The board's record and the stored one differ only by the number the database gave it.
+    GameRecord played = *board.lastGame();
+    played.id = history.lastGame()->id;
+    EXPECT_EQ(history.game(played.id), played);
+
+    const std::size_t before = toolkit.messages().size();
+    board.click(QStringLiteral("lblStatistics"));
+    ASSERT_EQ(toolkit.messages().size(), before + 1);
+    EXPECT_EQ(toolkit.messages().back().title, "Statistics");
+    EXPECT_TRUE(toolkit.messages().back().text.contains("module"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // A high score whose save the store refused is kept, and stored at the next chance: when the
 // list is opened again, or when the board closes.
 
-#include "scoring/categories.h"
+#include "core/rules.h"
 #include "support/board_fixture.h"
 
 namespace korvex::test {
@@ -20,7 +20,7 @@ class UnsavedScore : public BoardTest {
         click("CB_Start");
         for (const Category& c : categories()) {
             random.queue({6, 6, 6, 6, 6});
-            click(c.scoreBox);
+            click(categoryFields(c.id).scoreBox);
             click("CB_Save");
         }
         ASSERT_EQ(text("GameCount"), "13");

@@ -4,7 +4,7 @@
 
 #include "coach/coach_advice.h"
 #include "coach_tables.h"
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {
@@ -71,6 +71,39 @@ TEST(CoachAdvice, chanceAloneKeepsDiceAboveWhatAnotherThrowPromises) {
         EXPECT_EQ(advice.hold, row.hold);
         EXPECT_EQ(describe(advice), row.words);
     }
+}
+
+// Told from the player's holds: what to let go of, or that the holds are already right.
+TEST(CoachAdvice, adviceNamesTheHeldDiceToRelease) {
+    struct Row {
+        std::array<bool, 5> held;
+        std::array<bool, 5> release;
+        const char* words;
+    };
+    const Row rows[] = {
+        {{false, true, false, false, false},
+         {false, true, false, false, false},
+         "Hold 4 5 6 and roll (release the 1)"},
+        {{true, true, false, true, false},
+         {false, true, false, true, false},
+         "Hold 4 5 6 and roll (release the 1 and 2)"},
+        {{true, false, true, false, true}, {}, "Roll: you already hold 4 5 6"},
+        {{true, false, false, false, false}, {}, "Hold 4 5 6 and roll"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.words);
+        CoachPosition position = lateGame({kChance}, {6, 1, 5, 2, 4}, 1);
+        position.held = row.held;
+        const Advice advice = advise(korvexTable(), position);
+        ASSERT_EQ(advice.action, Advice::Action::Roll);
+        EXPECT_EQ(advice.hold, (std::array<bool, 5>{true, false, true, false, true}));
+        EXPECT_EQ(advice.release, row.release);
+        EXPECT_EQ(describe(advice), row.words);
+    }
+    CoachPosition rerollAll = lateGame({kChance}, {1, 1, 3, 2, 1}, 2);
+    rerollAll.held = {false, false, true, true, true};
+    EXPECT_EQ(describe(advise(korvexTable(), rerollAll)),
+              "Roll all five again (release the 1, 2 and 3)");
 }
 
 TEST(CoachAdvice, keepingAllFiveWithRollsLeftMeansScoringNow) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "coach/coach_self_play.h"
+#include "support/coach_self_play.h"
 #include "coach_tables.h"
 
 namespace korvex {

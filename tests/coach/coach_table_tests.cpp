@@ -4,7 +4,7 @@
 
 #include "coach/coach_table.h"
 #include "coach_tables.h"
-#include "scoring/categories.h"
+#include "core/rules.h"
 
 namespace korvex {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "hiscores/frm_get_name.h"
 #include "hiscores/frm_hi_scores.h"
-#include "hiscores/memory_store.h"
+#include "support/memory_store.h"
 #include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
@@ -26,9 +26,9 @@ class DialogTest : public ::testing::Test {
 
     // The end of a game whose total enters the table, up to the list being shown.
     void endGame(qint64 total) {
-        hs.NewHiScore = total;
-        hs.CheckHiScores();
-        ASSERT_TRUE(hs.NewEntryPending);
+        const std::optional<int> row = hs.CheckHiScores(total);
+        ASSERT_TRUE(row);
+        list.askInitialsOf(*row);
         toolkit.showModal(list, nullptr);
     }
     int prompts() const { return int(toolkit.shown().count(QStringLiteral("frmGetName*"))); }
@@ -44,7 +44,6 @@ TEST_F(DialogTest, typedInitialsAreFiledInUpperCaseAndShownAtTheTop) {
     toolkit.whenModal(QStringLiteral("frmGetName"), [&](Form& f) {
         shownScore = f.model().text(QStringLiteral("lblScore"));
         type(f, QStringLiteral("ab"));
-        EXPECT_EQ(hs.EnteredInitials, QStringLiteral("AB "));
         EXPECT_EQ(f.model().text(QStringLiteral("txtName")), QStringLiteral("ab"));
         f.click(QStringLiteral("cmdOK"));
     });
@@ -59,7 +58,6 @@ TEST_F(DialogTest, typedInitialsAreFiledInUpperCaseAndShownAtTheTop) {
     EXPECT_EQ(topName, QStringLiteral("AB "));
     EXPECT_EQ(topScore, QStringLiteral("1,234,567 "));
     EXPECT_EQ(hs.HiScoreTable[9].Initials, QStringLiteral("AB "));
-    EXPECT_FALSE(hs.NewEntryPending);
 }
 
 // OK without an edit, an emptied field, or the close box: the entry is filed as "???".
@@ -94,6 +92,20 @@ TEST_F(DialogTest, onlyTheNewEntryOfTiesIsAsked) {
     EXPECT_EQ(list.model().text(hiScoreNameLabel(8)), QStringLiteral("OLD"));
 }
 
+// A stored entry whose initials are blank is not the new one: the initials go to the row the
+// new total went into.
+TEST_F(DialogTest, storedBlankInitialsAreNotTakenForTheNewEntry) {
+    for (auto& e : hs.HiScoreTable) e = {QStringLiteral("OLD"), 40};
+    hs.HiScoreTable[1].Initials = QStringLiteral("   ");
+    toolkit.whenModal(QStringLiteral("frmGetName"),
+                      [](Form& f) { type(f, QStringLiteral("new")); });
+    endGame(90);
+    EXPECT_EQ(hs.HiScoreTable[9].Initials, QStringLiteral("NEW"));
+    EXPECT_EQ(std::count_if(hs.HiScoreTable.begin(), hs.HiScoreTable.end(),
+                            [](const HiScoreEntry& e) { return e.Initials == "   "; }),
+              1);
+}
+
 TEST_F(DialogTest, openingWithNothingPendingOnlyShowsTheRows) {
     hs.LoadHiScores();
     toolkit.showModal(list, nullptr);
@@ -119,26 +131,27 @@ TEST_F(DialogTest, reactivationWhileAskingDoesNotAskAgain) {
     EXPECT_EQ(prompts(), 1);
 }
 
-// The list shows the table as soon as it loads, before any activation; the prompt waits for
-// the list to be on screen and active.
-TEST_F(DialogTest, rowsAreFilledAtLoadAndThePromptWaitsForActivation) {
-    hs.NewHiScore = 7;
-    hs.CheckHiScores();
+// With an entry pending, the prompt waits for the list to be on screen and active, and the rows
+// are filled only after it, so the entry's blank initials never show behind it.
+TEST_F(DialogTest, initialsAreAskedBeforeTheRowsAreFilled) {
+    list.askInitialsOf(*hs.CheckHiScores(7));
     list.load();
     EXPECT_EQ(prompts(), 0);
-    EXPECT_EQ(list.model().text(hiScoreScoreLabel(0)), QStringLiteral("7 "));
-    EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("   "));
-    toolkit.whenModal(QStringLiteral("frmGetName"), [](Form& f) { type(f, QStringLiteral("q")); });
+    QString rowBehindPrompt = QStringLiteral("<not asked>");
+    toolkit.whenModal(QStringLiteral("frmGetName"), [&](Form& f) {
+        rowBehindPrompt = list.model().text(hiScoreScoreLabel(0));
+        type(f, QStringLiteral("q"));
+    });
     list.activate();
     EXPECT_EQ(prompts(), 1);
+    EXPECT_EQ(rowBehindPrompt, QString());
+    EXPECT_EQ(list.model().text(hiScoreScoreLabel(0)), QStringLiteral("7 "));
     EXPECT_EQ(list.model().text(hiScoreNameLabel(0)), QStringLiteral("Q  "));
 }
 
 TEST_F(DialogTest, clearAskedAndAnsweredNoChangesNothing) {
-    hs.NewHiScore = 500;
-    hs.CheckHiScores();
+    hs.CheckHiScores(500);
     hs.HiScoreTable[9].Initials = QStringLiteral("KEP");
-    hs.NewEntryPending = false;
     hs.SaveHiScores();
     bool stillOpen = false;
     toolkit.whenModal(QStringLiteral("frmHiScores"), [&](Form& f) {
@@ -158,9 +171,7 @@ TEST_F(DialogTest, clearAskedAndAnsweredNoChangesNothing) {
 }
 
 TEST_F(DialogTest, clearAnsweredYesEmptiesStoreAndClosesTheList) {
-    hs.NewHiScore = 500;
-    hs.CheckHiScores();
-    hs.NewEntryPending = false;
+    hs.CheckHiScores(500);
     hs.SaveHiScores();
     bool stillOpen = true;
     toolkit.whenModal(QStringLiteral("frmHiScores"), [&](Form& f) {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "hiscores/memory_store.h"
+#include "support/memory_store.h"
 #include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
@@ -58,9 +58,8 @@ TEST_P(CheckHiScoresTest, addsOnlyAboveTheLowestAndSortsTiesBelow) {
     const CheckCase& c = GetParam();
     setScores(c.table);
     const auto before = hs.HiScoreTable;
-    hs.NewHiScore = c.total;
-    hs.CheckHiScores();
-    EXPECT_EQ(hs.NewEntryPending, c.added);
+    const std::optional<int> added = hs.CheckHiScores(c.total);
+    EXPECT_EQ(added.has_value(), c.added);
     if (!c.added) {
         for (std::size_t i = 0; i < 10; ++i)
             EXPECT_EQ(hs.HiScoreTable[i].Initials, before[i].Initials);
@@ -69,11 +68,13 @@ TEST_P(CheckHiScoresTest, addsOnlyAboveTheLowestAndSortsTiesBelow) {
     auto s = scores();
     EXPECT_TRUE(std::is_sorted(s.begin(), s.end()));
     ASSERT_GE(c.newIndex, 0);
-    EXPECT_EQ(hs.HiScoreTable[std::size_t(c.newIndex)].Initials, QStringLiteral("   "));
+    EXPECT_EQ(*added, c.newIndex);
+    EXPECT_EQ(hs.HiScoreTable[std::size_t(c.newIndex)].Initials, QStringLiteral("???"));
     EXPECT_EQ(hs.HiScoreTable[std::size_t(c.newIndex)].Score, c.total);
-    int blanks = 0;
-    for (const auto& e : hs.HiScoreTable) blanks += e.Initials == QStringLiteral("   ");
-    EXPECT_EQ(blanks, 1);
+    EXPECT_TRUE(hs.HiScoreTable[std::size_t(c.newIndex)].Unsaved);
+    int unnamed = 0;
+    for (const auto& e : hs.HiScoreTable) unnamed += e.Initials == QStringLiteral("???");
+    EXPECT_EQ(unnamed, 1);
     // The lowest old entry is the one that went.
     for (const auto& e : hs.HiScoreTable) EXPECT_NE(e.Initials, QStringLiteral("P0"));
 }
@@ -95,8 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HiScoreTableTest, addToHandEditedUnsortedTableDropsOnlyTheLowest) {
     setScores({500, 10, 20, 30, 40, 50, 60, 70, 80, 90});
-    hs.NewHiScore = 15;
-    hs.CheckHiScores();
+    hs.CheckHiScores(15);
     EXPECT_EQ(scores(), (std::vector<qint64>{15, 20, 30, 40, 50, 60, 70, 80, 90, 500}));
 }
 
@@ -184,8 +184,7 @@ TEST_F(HiScoreTableTest, badValuesReadAsUnknownAndAreNamedInOneMessage) {
 }
 
 TEST_F(HiScoreTableTest, saveWritesStoredFormUnderTheLock) {
-    hs.NewHiScore = 235;
-    hs.CheckHiScores();
+    hs.CheckHiScores(235);
     hs.HiScoreTable[9].Initials = QStringLiteral("A  ");
     hs.SaveHiScores();
     EXPECT_TRUE(toolkit.messages().empty());
@@ -205,8 +204,7 @@ TEST_F(HiScoreTableTest, failedSaveKeepsTheEntryForTheNextSave) {
         MemoryToolkit tk;
         ModHiScores h(s, tk);
         (refuseLock ? s.refuseLock(true) : s.refuseWrites(true));
-        h.NewHiScore = 300;
-        h.CheckHiScores();
+        h.CheckHiScores(300);
         h.HiScoreTable[9].Initials = QStringLiteral("ZED");
         h.SaveHiScores();
         ASSERT_EQ(tk.messages().size(), 1u);
@@ -231,9 +229,7 @@ TEST_F(HiScoreTableTest, clearEmptiesStoreAndTableAndLetsAnyPositiveTotalIn) {
     hs.ClearHiScores();
     EXPECT_FALSE(store.hasSection(ModHiScores::kSection));
     EXPECT_EQ(scores(), std::vector<qint64>(10, 0));
-    hs.NewHiScore = 1;
-    hs.CheckHiScores();
-    EXPECT_TRUE(hs.NewEntryPending);
+    EXPECT_TRUE(hs.CheckHiScores(1).has_value());
 }
 
 TEST_F(HiScoreTableTest, refusedClearIsReportedAndKeepsTheTable) {

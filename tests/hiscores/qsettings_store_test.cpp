@@ -42,10 +42,8 @@ struct Game {
 
     void finish(qint64 total, const QString& initials) {
         hs.LoadHiScores();
-        hs.NewHiScore = total;
-        hs.CheckHiScores();
-        for (auto& e : hs.HiScoreTable)
-            if (e.Initials == QStringLiteral("   ")) e.Initials = initials;
+        if (const std::optional<int> row = hs.CheckHiScores(total))
+            hs.HiScoreTable[std::size_t(*row)].Initials = initials;
         hs.SaveHiScores();
     }
 };
@@ -132,7 +130,8 @@ TEST_F(SettingsFileTest, lockHeldByAnotherCopyIsReportedAndNothingWritten) {
     g.finish(20, QStringLiteral("TWO"));
     ASSERT_EQ(g.toolkit.messages().size(), 1u);
     EXPECT_EQ(g.toolkit.messages()[0].title, QStringLiteral("SaveHiScores"));
-    EXPECT_TRUE(g.toolkit.messages()[0].text.contains(QStringLiteral("Another copy")));
+    EXPECT_TRUE(g.toolkit.messages()[0].text.contains(QStringLiteral("locked by another running copy")))
+        << g.toolkit.messages()[0].text.toStdString();
     EXPECT_EQ(readFile(path()), before);
     EXPECT_EQ(g.hs.HiScoreTable[9].Initials, QStringLiteral("TWO"));
     other.unlock();
@@ -160,8 +159,7 @@ TEST_F(SettingsFileTest, twoCopiesSavingIntoOneFileKeepBothEntries) {
 TEST_F(SettingsFileTest, saveKeepsEntriesWrittenMeanwhileByAnotherProcess) {
     Game a(path());
     a.hs.LoadHiScores();
-    a.hs.NewHiScore = 70;
-    a.hs.CheckHiScores();
+    a.hs.CheckHiScores(70);
     a.hs.HiScoreTable[9].Initials = QStringLiteral("OUR");
     writeFile(path(),
               "[HiScores]\n0=???0\n1=???0\n2=???0\n3=???0\n4=???0\n5=???0\n6=???0\n"

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QXmlStreamReader>
@@ -21,6 +22,7 @@
 namespace {
 
 const QString kAppId = QStringLiteral("org.korvex.Korvex");
+const QString kProgram = QStringLiteral("games/korvex");
 const QString kSvgPath = QStringLiteral("share/icons/hicolor/scalable/apps/org.korvex.Korvex.svg");
 // The sizes a desktop looks for in the hicolor theme.
 constexpr int kPngSizes[] = {16, 24, 32, 48, 64, 128, 256};
@@ -123,16 +125,21 @@ class InstalledTree : public ::testing::Test {
 };
 
 TEST_F(InstalledTree, putsEveryFileWhereTheDesktopLooks) {
-    QStringList expected = {QStringLiteral("bin/korvex"),
+    QStringList expected = {kProgram,
                             QStringLiteral("share/applications/org.korvex.Korvex.desktop"),
                             QStringLiteral("share/metainfo/org.korvex.Korvex.metainfo.xml"),
+                            QStringLiteral("share/man/man6/korvex.6.gz"),
+                            QStringLiteral("share/doc/korvex/copyright"),
+                            QStringLiteral("share/doc/korvex/changelog.gz"),
                             kSvgPath, QStringLiteral(KORVEX_RECORDS_MODULE)};
     for (int size : kPngSizes) expected << pngPath(size);
     for (const QString& file : expected) {
         const QFileInfo info(installed(file));
         EXPECT_TRUE(info.isFile() && info.size() > 0) << "missing or empty: " << file.toStdString();
     }
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/korvex"))).isExecutable());
+    EXPECT_TRUE(QFileInfo(installed(kProgram)).isExecutable());
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("bin/korvex"))))
+        << "a game belongs in games/, not bin/";
 }
 
 TEST_F(InstalledTree, desktopEntryLaunchesTheInstalledProgramWithItsIcon) {
@@ -141,9 +148,10 @@ TEST_F(InstalledTree, desktopEntryLaunchesTheInstalledProgramWithItsIcon) {
     ASSERT_FALSE(entry.isEmpty());
     EXPECT_EQ(entry.value("Type"), "Application");
     EXPECT_EQ(entry.value("Terminal", "false"), "false");
+    // The full path: /usr/games is not on every session's PATH.
     const QString program = entry.value("Exec").section(u' ', 0, 0);
-    ASSERT_FALSE(program.isEmpty());
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + program)).isExecutable())
+    EXPECT_EQ(program, QStringLiteral("/usr/") + kProgram);
+    EXPECT_TRUE(QFileInfo(s_root->path() + program).isExecutable())
         << "Exec names a program that is not installed: " << program.toStdString();
     EXPECT_EQ(entry.value("Icon"), kAppId) << "the icon files are installed under the app id";
     const QStringList categories = entry.value("Categories").split(u';', Qt::SkipEmptyParts);
@@ -159,15 +167,50 @@ TEST_F(InstalledTree, metainfoDescribesThisReleaseAndItsLauncher) {
     EXPECT_EQ(m.launchableType, "desktop-id");
     EXPECT_TRUE(QFileInfo(installed(QStringLiteral("share/applications/") + m.launchable)).isFile())
         << "launchable names no installed desktop entry: " << m.launchable.toStdString();
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + m.binary)).isExecutable());
+    EXPECT_EQ(m.binary, QFileInfo(kProgram).fileName());
     // The newest release comes first, and it is the version being installed.
     EXPECT_EQ(m.firstRelease, QStringLiteral(KORVEX_VERSION));
     EXPECT_TRUE(QDate::fromString(m.firstReleaseDate, Qt::ISODate).isValid())
         << m.firstReleaseDate.toStdString();
     EXPECT_TRUE(m.contentRating.startsWith("oars-"));
     EXPECT_TRUE(m.screenshot.startsWith("https://")) << m.screenshot.toStdString();
-    EXPECT_FALSE(m.projectLicense.isEmpty());
+    EXPECT_EQ(m.projectLicense, "GPL-3.0-or-later");
     EXPECT_FALSE(m.metadataLicense.isEmpty());
+}
+
+// The text of an installed gzip file; also checks that it carries no name or time stamp, which
+// would make two builds of the same sources differ.
+QString gunzip(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) return {};
+    const QByteArray head = in.read(8);
+    EXPECT_TRUE(head.size() == 8 && head.mid(4, 4) == QByteArray(4, '\0') && !(head[3] & 0x08))
+        << "name or time stamp kept in " << file.toStdString();
+    QProcess gzip;
+    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), file});
+    if (!gzip.waitForFinished(30000) || gzip.exitCode() != 0) return {};
+    return QString::fromUtf8(gzip.readAllStandardOutput());
+}
+
+TEST_F(InstalledTree, manualPageAndDebianRecordsNameThisVersionAndTheLicence) {
+    const QString manual = gunzip(installed(QStringLiteral("share/man/man6/korvex.6.gz")));
+    EXPECT_TRUE(manual.contains(QRegularExpression(QStringLiteral(
+        R"(\n\.TH KORVEX 6 "\d{4}-\d\d-\d\d" "Korvex )" KORVEX_VERSION R"(" "Games"\n)"))))
+        << manual.left(300).toStdString();
+    // Debian's changelog: the newest entry first, for the version installed, signed and dated.
+    const QString changelog = gunzip(installed(QStringLiteral("share/doc/korvex/changelog.gz")));
+    EXPECT_TRUE(changelog.startsWith(QStringLiteral("korvex (" KORVEX_VERSION ") ")))
+        << changelog.left(200).toStdString();
+    EXPECT_TRUE(changelog.contains(QRegularExpression(
+        QStringLiteral(R"(\n -- [^<\n]+ <[^@>]+@[\w.-]+\.\w+>  \w{3}, \d\d \w{3} \d{4} )"))));
+    QFile copyright(installed(QStringLiteral("share/doc/korvex/copyright")));
+    ASSERT_TRUE(copyright.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(copyright.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\nFiles: *\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\nLicense: GPL-3+\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("/usr/share/common-licenses/GPL-3")));
 }
 
 TEST_F(InstalledTree, pngIconsHaveTheirNominalSizeAndATransparentBackground) {

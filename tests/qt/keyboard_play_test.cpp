@@ -6,13 +6,13 @@
 #include <QTest>
 
 #include "about/frm_about.h"
+#include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
+#include "core/rules.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
-#include "scoring/categories.h"
+#include "support/memory_store.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace korvex {
@@ -54,8 +54,8 @@ class KeyboardPlay : public ::testing::Test {
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
 };
 
 // New Game comes first in the focus order but lies under START: the first key goes to START.
@@ -79,6 +79,40 @@ TEST_F(KeyboardPlay, helpAndTheCoachHaveTheirKeys) {
     EXPECT_TRUE(board.model().visible("lblCoachTitle"));
 }
 
+// Ctrl+N is New Game wherever the focus is, also on a score box, which takes keys of its own.
+TEST_F(KeyboardPlay, ctrlNStartsANewGameFromAnywhereOnTheBoard) {
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);  // START covers New Game
+    EXPECT_TRUE(board.model().visible("CB_Start"));
+    EXPECT_EQ(focusedName(), "CB_Start") << "New Game leaves the focus where it is";
+    pressKey(focused(), Qt::Key_Space, " ");
+    ASSERT_EQ(focusedName(), "CB_Roll");
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(board.model().visible("CB_Start")) << "Roll kept the key to itself";
+    ASSERT_TRUE(tabTo("CB_Start"));
+    pressKey(focused(), Qt::Key_Space, " ");
+    ASSERT_TRUE(tabTo("Score1"));
+    pressKey(focused(), Qt::Key_Return, "\r");
+    ASSERT_FALSE(board.model().text("Score1").isEmpty());
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(board.model().visible("CB_Start"));
+    EXPECT_EQ(board.model().text("Score1"), "");
+    EXPECT_EQ(board.model().text("RollCount"), "0");
+    EXPECT_FALSE(board.model().enabled("CB_Roll"));
+}
+
+TEST_F(KeyboardPlay, ctrlQExitsAndNeitherKeyActsOnAButtonThatIsOff) {
+    board.model().setEnabled("CB_Exit", false);
+    board.model().setVisible("CB_New", false);
+    QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_TRUE(toolkit.isOpen(board));
+    pressKey(focused(), Qt::Key_Space, " ");
+    QTest::keyClick(focused(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(board.model().text("RollCount"), "1");
+    board.model().setEnabled("CB_Exit", true);
+    QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(toolkit.isOpen(board));
+}
+
 TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
     ASSERT_TRUE(tabTo("CB_Start"));
     pressKey(focused(), Qt::Key_Space, " ");
@@ -92,11 +126,11 @@ TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
     } while (focusedName() != "CB_Roll" && order.size() < 100);
     QStringList expected = {"CB_Roll", "CB_Exit", "CB_ViewScores"};
     for (const Category& c : categories())
-        if (c.upper) expected << c.scoreBox;
+        if (c.upper) expected << categoryFields(c.id).scoreBox;
     expected << "Subtotal"
              << "Bonus";
     for (const Category& c : categories())
-        if (!c.upper) expected << c.scoreBox;
+        if (!c.upper) expected << categoryFields(c.id).scoreBox;
     expected << "Total";
     for (int p = 1; p <= 5; ++p) expected << dieName(board.model().text(faceField(p)).toInt(), p);
     expected << "CB_New";
@@ -117,12 +151,12 @@ TEST_F(KeyboardPlay, wholeGameWithTheKeyboardAlone) {
         pressKey(focused(), Qt::Key_Space, " ");
         ASSERT_EQ(board.model().text("Temp3"), held);
         const Category& c = categories()[std::size_t(turn)];
-        ASSERT_TRUE(tabTo(c.scoreBox)) << turn;
+        ASSERT_TRUE(tabTo(categoryFields(c.id).scoreBox)) << turn;
         pressKey(focused(), Qt::Key_Return, "\r");
-        ASSERT_FALSE(board.model().text(c.scoreBox).isEmpty());
+        ASSERT_FALSE(board.model().text(categoryFields(c.id).scoreBox).isEmpty());
         ASSERT_EQ(focusedName(), "CB_Save");  // the selection hands the focus to Save
         pressKey(focused(), Qt::Key_Space, " ");
-        ASSERT_EQ(board.model().text(c.usedFlag), "yes");
+        ASSERT_EQ(board.model().text(categoryFields(c.id).usedFlag), "yes");
     }
     EXPECT_EQ(board.model().text("GameCount"), "13");
     EXPECT_TRUE(board.model().bold("Total"));

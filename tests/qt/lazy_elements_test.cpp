@@ -9,12 +9,13 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
+#include "support/memory_store.h"
+#include "ui/qt/element_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -136,8 +137,8 @@ TEST(LazyBoard, onlyWhatShowsIsBuiltAndTheFirstRollBuildsItsFaces) {
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
     toolkit.showModeless(board);
     QWidget* window = toolkit.windowOf(board);
     for (const char* name : {"Die2_1", "Die6_5", "OneRoll", "lblCoachTitle", "lblKeep3"})
@@ -148,7 +149,8 @@ TEST(LazyBoard, onlyWhatShowsIsBuiltAndTheFirstRollBuildsItsFaces) {
         QWidget* die = window->findChild<QWidget*>(dieName(face, p));
         ASSERT_NE(die, nullptr) << p;
         EXPECT_TRUE(die->isVisible());
-        EXPECT_EQ(die->geometry(), QRect(224 + 56 * (p - 1), 40, 37, 37));
+        EXPECT_EQ(static_cast<PictureWidget*>(die)->faceRect().translated(die->pos()),
+                  QRect(224 + 56 * (p - 1), 40, 37, 37));
     }
     ASSERT_NE(window->findChild<QWidget*>("OneRoll"), nullptr);
     EXPECT_TRUE(window->findChild<QWidget*>("OneRoll")->isVisible());

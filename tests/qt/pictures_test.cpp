@@ -7,21 +7,35 @@
 
 #include <QImage>
 #include <QPainter>
+#include <array>
+#include <cmath>
+#include <functional>
 
 #include "ui/qt/element_widgets.h"
 
 namespace korvex {
 namespace {
 
-QImage dieImage(int pips, double ratio, int border = 0) {
+const QRgb kBoard = qRgb(0, 128, 128);
+
+// The whole die widget on the teal board: the face and the margin its hold frame may take.
+QImage dieWidgetImage(int pips, double ratio, int border) {
     PictureWidget die(PictureKind::DieFace, pips, nullptr);
-    die.resize(37, 37);
+    die.setPictureGeometry(QRect(0, 0, 37, 37));
     die.setBorder(border);
-    QImage image(QSize(37, 37) * ratio, QImage::Format_ARGB32);
+    QImage image(QSizeF(die.size() * ratio).toSize(), QImage::Format_ARGB32);
     image.setDevicePixelRatio(ratio);
-    image.fill(QColor(0, 128, 128));
-    die.render(&image);
+    image.fill(kBoard);
+    // As on the board: the widget paints no background of its own, so the board shows through.
+    die.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
+}
+
+// Just the face, as the layout places it.
+QImage dieImage(int pips, double ratio) {
+    const QImage whole = dieWidgetImage(pips, ratio, 0);
+    const int offset = int(std::lround(kHoldFrameMargin * ratio));
+    return whole.copy(offset, offset, int(37 * ratio), int(37 * ratio));
 }
 
 bool isBlack(QRgb p) {
@@ -93,26 +107,42 @@ TEST(DieFacePicture, pipsAreSolidAtDoublePixelRatio) {
     }
 }
 
-// A held die sits in a sunken frame; its face keeps its size and moves in by the frame.
-TEST(DieFacePicture, heldDieSitsInASunkenFrameWithItsFaceUnscaled) {
-    const QImage free = dieImage(1, 1, 0);
-    const QImage held = dieImage(1, 1, 1);
-    EXPECT_EQ(held.pixel(18, 0), qRgb(128, 128, 128));
-    EXPECT_TRUE(isBlack(held.pixel(18, 1)));
-    EXPECT_TRUE(isBlack(held.pixel(18, 2)));  // the face's own outline, moved in by two
-    EXPECT_TRUE(isWhite(held.pixel(18, 4)));
-    EXPECT_EQ(held.pixel(18, 36), qRgb(255, 255, 255));
-    EXPECT_EQ(held.pixel(18, 35), qRgb(192, 192, 192));
-    // The pip is as wide as on a free die: the face is moved, not scaled.
-    auto pipWidth = [](const QImage& image, int row) {
-        int n = 0;
-        for (int x = 5; x < 32; ++x) n += isBlack(image.pixel(x, row));
-        return n;
-    };
-    EXPECT_EQ(pipWidth(held, 20), pipWidth(free, 18));
-    EXPECT_GT(pipWidth(free, 18), 2);
-    EXPECT_TRUE(isBlack(held.pixel(20, 20)));
+// What a held die shows beyond a free one: a solid dark frame on all four sides, apart from the
+// face's outline by a strip of board, and nothing else; the face itself is untouched.
+class HeldDieFrame : public ::testing::TestWithParam<double> {};
+
+TEST_P(HeldDieFrame, solidLineApartFromTheFaceOnEverySide) {
+    const double ratio = GetParam();
+    const QImage free = dieWidgetImage(2, ratio, 0);
+    const QImage held = dieWidgetImage(2, ratio, 1);
+    ASSERT_EQ(free.size(), held.size());
+    for (int y = 0; y < held.height(); ++y)
+        for (int x = 0; x < held.width(); ++x)
+            if (held.pixel(x, y) != free.pixel(x, y)) {
+                ASSERT_EQ(free.pixel(x, y), kBoard) << x << "," << y;
+                ASSERT_EQ(held.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+            }
+    // From the middle of the die out to each edge: face, outline, board, frame, in that order.
+    const int mid = held.width() / 2, last = held.width() - 1;
+    const std::array<std::function<QRgb(const QImage&, int)>, 4> sides = {
+        [&](const QImage& i, int d) { return i.pixel(mid, d); },
+        [&](const QImage& i, int d) { return i.pixel(mid, last - d); },
+        [&](const QImage& i, int d) { return i.pixel(d, mid); },
+        [&](const QImage& i, int d) { return i.pixel(last - d, mid); }};
+    for (const auto& at : sides) {
+        QString heldRun, freeRun;
+        for (int d = 0; d < mid; ++d) {
+            const QChar h = at(held, d) == kBoard ? 't' : isBlack(at(held, d)) ? 'k' : 'w';
+            const QChar f = at(free, d) == kBoard ? 't' : isBlack(at(free, d)) ? 'k' : 'w';
+            if (heldRun.isEmpty() || heldRun.back() != h) heldRun += h;
+            if (freeRun.isEmpty() || freeRun.back() != f) freeRun += f;
+        }
+        EXPECT_TRUE(heldRun == "ktkw" || heldRun == "tktkw") << heldRun.toStdString();
+        EXPECT_EQ(freeRun, "tkw");
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Ratios, HeldDieFrame, ::testing::Values(1.0, 1.5, 2.0));
 
 TEST(RollFacePicture, tealFaceWithDarkPipsStretchedToItsBox) {
     QImage image(20, 20, QImage::Format_ARGB32);

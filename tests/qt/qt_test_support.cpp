@@ -53,6 +53,7 @@ FormLayout testDialogLayout(const QString& name, bool withCancel) {
     txt->caption = QStringLiteral("???");
     add("Label1", ElementKind::Label, 120, 600, 615, 255, -1)->caption = QStringLiteral("Ones:");
     ElementSpec* score = add("Score1", ElementKind::TextBox, 840, 600, 495, 285, 1);
+    score->labelledBy = QStringLiteral("Label1");
     score->readOnly = true;
     score->align = Align::Center;
     ElementSpec* die = add("Die5_2", ElementKind::Picture, 1800, 120, 555, 555, 2);

@@ -2,7 +2,7 @@
 // check box for forced games, the three described charts, the export to a file, a refused
 // export told to the player, and a review opened from the list of games.
 
-#include "ui/qt/records/record_windows.h"
+#include "record_windows/record_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +14,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "app/lazy_record_views.h"
 #include "coach/coach_table.h"
 #include "qt_test_support.h"
 #include "record/game_database.h"
 #include "record/game_generator.h"
 #include "record/game_history.h"
-#include "ui/qt/lazy_record_views.h"
 
 namespace korvex {
 namespace {

@@ -9,12 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
-#include "board/random_source.h"
-#include "hiscores/memory_store.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
+#include "support/memory_store.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -43,8 +43,8 @@ class BoardTest : public ::testing::Test {
     QtToolkit toolkit;
     ClockSeededRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    Form1& board = game.board();
 };
 
 TEST_F(BoardTest, windowAndElementsSitWhereTheLayoutPutsThem) {
@@ -56,11 +56,14 @@ TEST_F(BoardTest, windowAndElementsSitWhereTheLayoutPutsThem) {
     };
     for (const Spot& s :
          {Spot{"CB_Roll", {264, 96, 81, 41}}, Spot{"CB_Save", {360, 96, 81, 41}},
-          Spot{"Die3_3", {336, 40, 37, 37}}, Spot{"Score1", {280, 152, 33, 19}},
-          Spot{"ScoreChance", {424, 344, 33, 19}}, Spot{"OneRoll", {120, 232, 20, 20}}}) {
+          Spot{"Score1", {280, 152, 33, 19}}, Spot{"ScoreChance", {424, 344, 33, 19}},
+          Spot{"OneRoll", {120, 232, 20, 20}}}) {
         ASSERT_NE(widget(s.name), nullptr) << s.name;
         EXPECT_EQ(widget(s.name)->geometry(), s.rect) << s.name;
     }
+    // A die's face sits where the layout puts it; its widget reaches beyond for the hold frame.
+    auto* die = static_cast<PictureWidget*>(widget("Die3_3"));
+    EXPECT_EQ(die->faceRect().translated(die->pos()), QRect(336, 40, 37, 37));
     // The red start frame's top rule covers its line, three pixels wide.
     QWidget* top = widget("LineTop");
     EXPECT_TRUE(top->geometry().contains(QRect(304, 447, 97, 3)));
@@ -86,21 +89,26 @@ TEST_F(BoardTest, startLiesAboveNewGameAndTakesTheClick) {
 
 TEST_F(BoardTest, forcedRollKeyReachesRollHandlerAndTheButtonStillGetsKeys) {
     clickWidget(widget("CB_Start"));
-    auto* roll = qobject_cast<QPushButton*>(widget("CB_Roll"));
-    pressKey(roll, Qt::Key_3, "3");
-    EXPECT_EQ(board.model().text("Cheat"), "3");
+    // Holding a die by a click leaves the focus on Roll, so its keys still reach it.
+    clickWidget(widget(qPrintable(dieName(board.model().text("Temp1").toInt(), 1))));
+    EXPECT_EQ(board.model().text("Save1"), "yes");
+    QWidget* focus = toolkit.windowOf(board)->focusWidget();
+    EXPECT_EQ(focus, widget("CB_Roll"));
+    pressKey(focus, Qt::Key_6, "6");
+    EXPECT_EQ(board.model().text("Cheat"), "6");
     // Space still presses the button: the forced roll is made.
-    pressKey(roll, Qt::Key_Space, " ");
+    pressKey(focus, Qt::Key_Space, " ");
     EXPECT_EQ(board.model().text("RollCount"), "2");
+    EXPECT_TRUE(board.model().visible("TwoRoll"));
     EXPECT_EQ(board.model().text("Cheat"), "0");
-    for (int p = 1; p <= 5; ++p) EXPECT_EQ(board.model().text(faceField(p)), "3");
+    for (int p = 1; p <= 5; ++p) EXPECT_EQ(board.model().text(faceField(p)), "6");
 }
 
 TEST_F(BoardTest, diceAndScoreBoxesPlayFromTheKeyboard) {
     clickWidget(widget("CB_Start"));
     const QString face = board.model().text("Temp2");
     QWidget* die = widget(qPrintable(dieName(face.toInt(), 2)));
-    EXPECT_EQ(die->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(die->focusPolicy(), Qt::TabFocus);
     pressKey(die, Qt::Key_Space, " ");
     EXPECT_EQ(board.model().text("Save2"), "yes");
     EXPECT_EQ(accessibleName(die), QStringLiteral("Die 2: %1, held").arg(face));
@@ -227,6 +235,11 @@ TEST_F(DialogTest, typedTextReachesModelAndChangeHandlerWithoutEcho) {
     EXPECT_EQ(box->text(), "XYZ");
     EXPECT_TRUE(form->log.isEmpty());
     EXPECT_EQ(box->maxLength(), 3);
+    // Text set by a screen reader (through the field's editable-text interface) or an input
+    // method is a change like any other.
+    QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, "kv");
+    EXPECT_EQ(form->model().text("txtName"), "kv");
+    EXPECT_EQ(form->log, QStringList({"change:txtName:kv"}));
 }
 
 TEST_F(DialogTest, modelStateIsMirroredOnTheWidgets) {

@@ -14,9 +14,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "core/rules.h"
 #include "record/game_generator.h"
 #include "record/game_history.h"
-#include "scoring/categories.h"
 #include "support/core_application.h"
 #include "support/qstring_printer.h"
 
@@ -83,7 +83,7 @@ TEST_F(GameDatabaseTest, aGameReadBackIsTheGameWrittenInThePlainSchema) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT category FROM turns WHERE game_id = %1 AND turn = 1")
                          .arg(first.id))
                   .toString(),
-              categories()[std::size_t(first.turns[0].category)].title);
+              QString::fromLatin1(category(first.turns[0].category).title));
     EXPECT_EQ(scalar(QStringLiteral("SELECT faces FROM rolls WHERE game_id = %1 AND turn = 1 AND "
                                     "roll = 1")
                          .arg(first.id))

@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/rules.h"
 #include "record/game_database.h"
 #include "record/game_generator.h"
-#include "scoring/categories.h"
 #include "support/core_application.h"
 
 namespace korvex::test {
@@ -57,7 +57,7 @@ void expectSame(const GameStatistics& read, const GameStatistics& expected) {
     for (int c = 0; c < 13; ++c)
         EXPECT_NEAR(read.categoryAverage[std::size_t(c)], expected.categoryAverage[std::size_t(c)],
                     1e-9)
-            << qPrintable(categories()[std::size_t(c)].title);
+            << category(c).title;
 }
 
 TEST(GameStatistics, tenThousandGamesReadBackGiveTheFiguresOfADirectComputation) {

@@ -5,7 +5,7 @@
 namespace korvex::test {
 
 BoardTest::BoardTest() {
-    toolkit.showModeless(board);
+    game.show();
 }
 
 void BoardTest::start(const std::vector<int>& faces) {
@@ -20,7 +20,7 @@ void BoardTest::roll(const std::vector<int>& faces) {
 
 void BoardTest::score(CategoryId id, const std::vector<int>& next) {
     random.queue(next);
-    click(category(id).scoreBox);
+    click(categoryFields(id).scoreBox);
     click(QStringLiteral("CB_Save"));
 }
 
@@ -36,7 +36,7 @@ std::array<QString, 5> BoardTest::dice() const {
 }
 
 QString BoardTest::box(CategoryId id) const {
-    return text(category(id).scoreBox);
+    return text(categoryFields(id).scoreBox);
 }
 
 }  // namespace korvex::test

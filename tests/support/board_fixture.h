@@ -6,9 +6,9 @@
 
 #include <array>
 
-#include "board/form1.h"
-#include "hiscores/memory_store.h"
-#include "hiscores/mod_hi_scores.h"
+#include "app/running_game.h"
+#include "board/form1_layout.h"
+#include "support/memory_store.h"
 #include "support/qstring_printer.h"
 #include "support/scripted_random.h"
 #include "ui/memory_toolkit.h"
@@ -38,8 +38,9 @@ class BoardTest : public ::testing::Test {
     MemoryToolkit toolkit;
     ScriptedRandom random;
     MemoryStore store;
-    ModHiScores hiScores{store, toolkit};
-    Form1 board{toolkit, random, hiScores};
+    RunningGame game{toolkit, random, store};
+    ModHiScores& hiScores = game.hiScores();
+    Form1& board = game.board();
 };
 
 }  // namespace korvex::test

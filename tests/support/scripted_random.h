@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "board/random_source.h"
+#include "core/random_source.h"
 
 namespace korvex::test {
 

@@ -139,40 +139,28 @@ void PictureWidget::setBorder(int border) {
     update();
 }
 
-namespace {
-
-// Two pixels of bevel: shadow and dark on the top and left, light and face on the bottom and
-// right, as a sunken frame is drawn on the desktop.
-void paintSunkenFrame(QPainter& painter, const QRectF& box) {
-    const qreal l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
-    painter.fillRect(QRectF(l, t, box.width(), 1), QColor(128, 128, 128));
-    painter.fillRect(QRectF(l, t, 1, box.height()), QColor(128, 128, 128));
-    painter.fillRect(QRectF(l + 1, t + 1, box.width() - 2, 1), QColor(0, 0, 0));
-    painter.fillRect(QRectF(l + 1, t + 1, 1, box.height() - 2), QColor(0, 0, 0));
-    painter.fillRect(QRectF(l, b - 1, box.width(), 1), QColor(255, 255, 255));
-    painter.fillRect(QRectF(r - 1, t, 1, box.height()), QColor(255, 255, 255));
-    painter.fillRect(QRectF(l + 1, b - 2, box.width() - 2, 1), QColor(192, 192, 192));
-    painter.fillRect(QRectF(r - 2, t + 1, 1, box.height() - 2), QColor(192, 192, 192));
+QRect PictureWidget::faceRect() const {
+    if (m_kind != PictureKind::DieFace) return rect();
+    return QRect(kHoldFrameMargin, kHoldFrameMargin, kDieFacePixels, kDieFacePixels);
 }
 
-}  // namespace
+void PictureWidget::setPictureGeometry(const QRect& picture) {
+    // A die's widget reaches a little beyond its face, so the frame of a held die can stand
+    // apart from the face's own outline; the face itself stays where the layout puts it.
+    if (m_kind == PictureKind::DieFace)
+        setGeometry(picture.adjusted(-kHoldFrameMargin, -kHoldFrameMargin, kHoldFrameMargin,
+                                     kHoldFrameMargin));
+    else
+        setGeometry(picture);
+}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     switch (m_kind) {
         case PictureKind::DieFace: {
-            QRectF face(0, 0, kDieFacePixels, kDieFacePixels);
-            if (m_border == 1) {
-                // A held die sits in a sunken single-line frame: the face keeps its size and
-                // moves in by the frame's width, its far edges under the frame, like a die
-                // pressed into the board.
-                const QRectF box(0, 0, width(), height());
-                paintSunkenFrame(painter, box);
-                painter.setClipRect(box.adjusted(2, 2, -2, -2));
-                face.translate(2, 2);
-            }
+            const QRectF face(faceRect());
             paintDieFace(painter, face, m_pips);
-            painter.setClipping(false);
+            if (m_border == 1) paintHoldFrame(painter, face);
             if (hasFocus()) {
                 QPen pen(QColor(0, 0, 192), 1, Qt::DashLine);
                 painter.setPen(pen);
@@ -195,7 +183,8 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (isLeftClick(this, event)) hooks.clicked();
+    if (isLeftClick(this, event) && faceRect().contains(event->position().toPoint()))
+        hooks.clicked();
 }
 
 void PictureWidget::keyPressEvent(QKeyEvent* event) {

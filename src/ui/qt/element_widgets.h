@@ -66,13 +66,17 @@ class ElementTextBox : public QLineEdit {
 };
 
 // A drawn picture: a die face, a roll indicator or the program icon, painted at the screen's own
-// resolution. A border of 1 marks a held die.
+// resolution. A border of 1 marks a held die with a frame around its face.
 class PictureWidget : public QWidget {
   public:
     PictureWidget(PictureKind kind, int pips, QWidget* parent);
     ElementHooks hooks;
     void setBorder(int border);
     int border() const { return m_border; }
+    // Places the widget so that its picture covers `picture` (parent pixels).
+    void setPictureGeometry(const QRect& picture);
+    // Where the picture itself lies in the widget: a die's face, or the whole widget.
+    QRect faceRect() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -85,6 +85,23 @@ void paintDieFace(QPainter& painter, const QRectF& rect, int pips) {
     paintFace(painter, rect, Qt::white, Qt::black, pips, 0.19);
 }
 
+void paintHoldFrame(QPainter& painter, const QRectF& face) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Laid out from the face as it is painted, in whole device pixels: one unit of board, then
+    // one unit of frame, so the gap and the line stay sharp and even on all four sides.
+    const QRectF outer = snapped(painter, face);
+    const double scale = deviceScale(painter);
+    const double unit = std::max(1.0, std::round(scale)) / scale;
+    const QRectF frame = outer.adjusted(-2 * unit, -2 * unit, 2 * unit, 2 * unit);
+    const QColor dark(0, 0, 0);
+    painter.fillRect(QRectF(frame.left(), frame.top(), frame.width(), unit), dark);
+    painter.fillRect(QRectF(frame.left(), frame.bottom() - unit, frame.width(), unit), dark);
+    painter.fillRect(QRectF(frame.left(), frame.top(), unit, frame.height()), dark);
+    painter.fillRect(QRectF(frame.right() - unit, frame.top(), unit, frame.height()), dark);
+    painter.restore();
+}
+
 void paintRollFace(QPainter& painter, const QRectF& rect, int pips) {
     paintFace(painter, rect, QColor(0, 128, 128), QColor(0, 24, 24), pips, 0.22);
 }

@@ -10,6 +10,10 @@ namespace korvex {
 
 // A die face: white square, thin black outline, `pips` black pips in the usual layout.
 void paintDieFace(QPainter& painter, const QRectF& rect, int pips);
+// The frame of a held die: a solid dark line around the face, one pixel of board apart from the
+// face's own outline. It lies outside `face`, within kHoldFrameMargin pixels of it.
+void paintHoldFrame(QPainter& painter, const QRectF& face);
+inline constexpr int kHoldFrameMargin = 3;
 // A roll-indicator face: a teal die with `pips` dark pips.
 void paintRollFace(QPainter& painter, const QRectF& rect, int pips);
 // The program's icon: a die.

@@ -17,38 +17,41 @@ QtToolkit::~QtToolkit() {
     // The forms may already be gone: silence every frame before any of them goes, so that no
     // activation moving between our windows calls into a form.
     for (const auto& entry : m_windows)
-        if (entry.second->top) *entry.second->hooks = WindowHooks{};
+        if (WindowHooks* hooks = entry.second->view->hooks()) *hooks = WindowHooks{};
     // Top-level windows have no Qt parent to own them: the toolkit does.
-    for (const auto& entry : m_windows) delete entry.second->top.data();
+    for (const auto& entry : m_windows) delete entry.second->top();
 }
 
 void QtToolkit::open(Form& form, Form* owner) {
     form.model().reset();
+    Window* ownerWindow = windowFor(owner);
+    auto view = std::make_unique<FormView>(form, ownerWindow ? ownerWindow->top() : nullptr,
+                                           [this](const Form& f) { return isOpen(f); });
     Window* window = m_windows.emplace(&form, std::make_unique<Window>()).first->second.get();
-    window->form = &form;
-    build(*window, owner);
+    window->view = std::move(view);
     Form* f = &form;
-    window->hooks->closeRequested = [this, f] {
+    WindowHooks& hooks = *window->view->hooks();
+    hooks.closeRequested = [this, f] {
         if (isOpen(*f)) close(*f);
     };
-    window->hooks->activated = [this, f] {
+    hooks.activated = [this, f] {
         if (Window* w = windowFor(f)) activateOnce(*w);
     };
-    window->hooks->deactivated = [this, f] {
+    hooks.deactivated = [this, f] {
         // Losing the focus to our own modal child or message box is no switch of window: the
         // form hears about its return once, from the modal call itself.
         Window* w = windowFor(f);
         if (w && w->modalChildren == 0 && m_messageBoxes == 0) w->deemedActive = false;
     };
     form.model().setObserver(
-        [this, window](int index, FormModel::Change change) { mirror(*window, index, change); });
+        [window](int index, FormModel::Change change) { window->view->mirror(index, change); });
     form.load();
 }
 
 void QtToolkit::activateOnce(Window& window) {
     if (window.modalChildren > 0 || window.deemedActive) return;
     window.deemedActive = true;
-    window.form->activate();
+    window.form()->activate();
 }
 
 void QtToolkit::queueActivate(Form& form) {
@@ -79,30 +82,31 @@ bool isCovered(const QWidget* widget) {
 void QtToolkit::showWindow(Window& window) {
     // A window opens with the focus where its load step put it, else on the first element in
     // tab order that can take it and that the player can see.
-    if (!window.top->focusWidget()) {
-        for (QWidget* widget : window.tabOrder) {
+    QWidget* top = window.top();
+    if (!top->focusWidget()) {
+        for (QWidget* widget : window.view->tabOrder()) {
             if (widget && !widget->isHidden() && widget->isEnabled() && !isCovered(widget)) {
                 widget->setFocus(Qt::TabFocusReason);
                 break;
             }
         }
     }
-    const bool wasShown = window.top->isVisible();
-    window.top->show();
-    if (wasShown) window.top->raise();  // a window shown again comes to the front
-    window.top->activateWindow();
+    const bool wasShown = top->isVisible();
+    top->show();
+    if (wasShown) top->raise();  // a window shown again comes to the front
+    top->activateWindow();
 }
 
 void QtToolkit::showModal(Form& form, Form* owner) {
     if (!isOpen(form)) open(form, owner);
     if (Window* window = windowFor(&form)) {
         Window* ownerWindow = windowFor(owner);
-        const QPointer<QWidget> ownerTop = ownerWindow ? ownerWindow->top : nullptr;
+        const QPointer<QWidget> ownerTop = ownerWindow ? ownerWindow->top() : nullptr;
         if (ownerWindow) ++ownerWindow->modalChildren;
         QEventLoop loop;
         window->modalLoop = &loop;
-        if (window->top->isVisible()) window->top->hide();  // modality is set while hidden
-        window->top->setWindowModality(ownerWindow ? Qt::WindowModal : Qt::ApplicationModal);
+        if (window->top()->isVisible()) window->top()->hide();  // modality is set while hidden
+        window->top()->setWindowModality(ownerWindow ? Qt::WindowModal : Qt::ApplicationModal);
         showWindow(*window);
         queueActivate(form);
         loop.exec(QEventLoop::DialogExec);
@@ -111,7 +115,7 @@ void QtToolkit::showModal(Form& form, Form* owner) {
             close(form);
         }
         ownerWindow = windowFor(owner);
-        if (ownerWindow && ownerWindow->top == ownerTop) --ownerWindow->modalChildren;
+        if (ownerWindow && ownerWindow->top() == ownerTop) --ownerWindow->modalChildren;
     }
     // As on a desktop, the owner becomes the active window again when its modal child closes.
     // It hears so exactly once: here, and not again from the window manager.
@@ -136,9 +140,9 @@ void QtToolkit::close(Form& form) {
     m_windows.erase(it);
     form.unload();
     form.model().setObserver({});
-    if (window->top) *window->hooks = WindowHooks{};
+    if (WindowHooks* hooks = window->view->hooks()) *hooks = WindowHooks{};
     if (window->modalLoop) window->modalLoop->quit();
-    if (QWidget* top = window->top) {
+    if (QWidget* top = window->top()) {
         top->close();  // a real close, so the program ends when its last window has gone
         top->deleteLater();
     }
@@ -150,20 +154,20 @@ bool QtToolkit::isOpen(const Form& form) const {
 
 QWidget* QtToolkit::windowOf(const Form& form) const {
     Window* window = windowFor(&form);
-    return window ? window->top.data() : nullptr;
+    return window ? window->top() : nullptr;
 }
 
 QWidget* QtToolkit::widgetOf(const Form& form, const QString& element) const {
     Window* window = windowFor(&form);
     if (!window || !form.model().has(element)) return nullptr;
-    return ensureWidget(*window, form.model().indexOf(element));
+    return window->view->widget(form.model().indexOf(element));
 }
 
 MessageResult QtToolkit::messageBox(Form* owner, const QString& text, const QString& title,
                                     MessageButtons buttons) {
     Window* ownerWindow = windowFor(owner);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
-                    ownerWindow ? ownerWindow->top.data() : nullptr);
+                    ownerWindow ? ownerWindow->top() : nullptr);
     box.setWindowIcon(appIcon());
     box.setTextFormat(Qt::PlainText);
     const bool yesNo = buttons == MessageButtons::YesNo;
@@ -195,11 +199,9 @@ MessageResult QtToolkit::messageBox(Form* owner, const QString& text, const QStr
 void QtToolkit::setPointer(Pointer pointer) {
     if (pointer == Pointer::Arrow) {
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        ++m_pointerOverrides;
         return;
     }
     while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-    m_pointerOverrides = 0;
 }
 
 AppIdentity QtToolkit::identity() const {

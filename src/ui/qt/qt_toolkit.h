@@ -1,6 +1,7 @@
 #pragma once
-// The Qt toolkit: one generic renderer that builds a window's widgets from its layout table,
-// keeps them in step with the form's model, and turns widget events into handler calls.
+// The Qt toolkit: opens, shows and closes forms, each through a view that builds its widgets from
+// the layout table and keeps them in step with the form's model; runs modal loops and message
+// boxes, and tells a form when it has become the active window.
 
 #include <QHash>
 #include <QPointer>
@@ -38,21 +39,9 @@ class QtToolkit : public Toolkit {
     // windows look the same on every machine. Call once after the application exists.
     static void installFontSubstitutions();
 
-    // The accessible name of an element as a screen reader announces it ("Three of a Kind: 18",
-    // "Die 2: 5, held"); empty for elements that have none of their own.
-    static QString accessibleNameOf(const Form& form, int element);
-
   private:
     struct Window;
     void open(Form& form, Form* owner);
-    void build(Window& window, Form* owner);
-    static QWidget* buildElement(Window& window, int index, QWidget* parent);
-    static QWidget* ensureWidget(Window& window, int index);
-    static void wireElement(Window& window, int index, QWidget* widget);
-    void mirror(Window& window, int index, FormModel::Change change);
-    static void chainTabOrder(Window& window);
-    void addShortcuts(Window& window);
-    void place(Window& window, Form* owner);
     void activateOnce(Window& window);
     void queueActivate(Form& form);
     void showWindow(Window& window);
@@ -66,7 +55,6 @@ class QtToolkit : public Toolkit {
     // still waiting for its deferred deletion.
     QObject m_lifetime;
     int m_messageBoxes = 0;  // message boxes of ours on screen
-    int m_pointerOverrides = 0;
 };
 
 }  // namespace korvex

@@ -1,0 +1,31 @@
+#include "app/desktop_game.h"
+
+#include <QApplication>
+
+#include "hiscores/qsettings_store.h"
+#include "korvex_version.h"
+#include "ui/qt/pictures.h"
+
+namespace korvex {
+
+void setUpApplication() {
+    QApplication::setApplicationName(QStringLiteral("Korvex"));
+    QApplication::setOrganizationName(QStringLiteral("Korvex"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(version::kMajor)
+                                            .arg(version::kMinor)
+                                            .arg(version::kRevision));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Korvex"));
+    QApplication::setWindowIcon(appIcon());
+    QtToolkit::installFontSubstitutions();
+}
+
+// An empty file name is games.sqlite in the player's data location.
+DesktopGame::DesktopGame() : DesktopGame(std::make_unique<QSettingsStore>(), QString()) {}
+
+DesktopGame::DesktopGame(std::unique_ptr<SettingsStore> store, const QString& gamesFile)
+    : m_store(std::move(store)),
+      m_history(gamesFile),
+      m_game(m_toolkit, m_random, *m_store, &m_history) {}
+
+}  // namespace korvex

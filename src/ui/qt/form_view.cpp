@@ -1,0 +1,435 @@
+#include "ui/qt/form_view.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+#include <optional>
+
+#include "korvex_version.h"
+#include "ui/qt/pictures.h"
+
+namespace korvex {
+
+namespace {
+
+// The desktop's menu background: a light colour, readable on the dark blue of the score list.
+QColor menuBackground() {
+    const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
+    return menu.lightness() >= 200 ? menu : QColor(0xf0, 0xf0, 0xf0);
+}
+
+std::optional<QColor> resolve(const Colour& colour) {
+    switch (colour.role) {
+        case Colour::Role::Rgb:
+            return QColor(colour.r, colour.g, colour.b);
+        case Colour::Role::MenuBackground:
+            return menuBackground();
+        case Colour::Role::DialogFace:
+            return QApplication::palette().color(QPalette::Window);
+        case Colour::Role::Transparent:
+        case Colour::Role::Default:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool clientPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QRect pixelRect(const ElementSpec& item) {
+    return {twipsToPixels(item.left), twipsToPixels(item.top), twipsToPixels(item.width),
+            twipsToPixels(item.height)};
+}
+
+Qt::Alignment horizontal(Align align) {
+    switch (align) {
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+// Colours and fonts are set on an element only where they differ from what it inherits from
+// its window, which already has the layout's background and default font: most elements use
+// those, and a palette or font of their own costs each of them a resolve and a relayout.
+void setColours(QWidget* widget, const ElementSpec& item, QPalette::ColorRole foreRole,
+                QPalette::ColorRole backRole) {
+    QPalette palette = widget->palette();
+    if (auto fore = resolve(item.fore)) palette.setColor(foreRole, *fore);
+    const auto back = resolve(item.back);
+    if (back) palette.setColor(backRole, *back);
+    if (item.back.role == Colour::Role::Transparent) palette.setColor(backRole, Qt::transparent);
+    if (palette != widget->palette()) widget->setPalette(palette);
+    // Labels paint a background only when they have one of their own.
+    if (backRole == QPalette::Window) widget->setAutoFillBackground(back.has_value());
+}
+
+void setFontIfOwn(QWidget* widget, const QFont& font) {
+    if (font != widget->font()) widget->setFont(font);
+}
+
+QWidget* makeButton(const ElementSpec& item, const QString& text, QWidget* parent) {
+    auto* button = new ElementButton(parent);
+    setFontIfOwn(button, layoutFont(item.font));
+    button->setGeometry(pixelRect(item));
+    // Enter and Space press a focused button, as on any desktop dialog.
+    button->setAutoDefault(true);
+    if (item.role == ButtonRole::Default || item.role == ButtonRole::DefaultAndCancel)
+        button->setDefault(true);
+    if (item.role == ButtonRole::Cancel || item.role == ButtonRole::DefaultAndCancel)
+        if (auto* dialog = dynamic_cast<FormDialog*>(parent)) dialog->cancelButton = button;
+    button->setCaption(text);
+    return button;
+}
+
+// A one-line label whose text is wider than its box (our substitute face runs a little wider
+// than the one the layout was drawn with) grows away from its aligned edge instead of clipping.
+QRect clientRect(const FormLayout& layout) {
+    return QRect(0, 0, twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+}
+
+// `room` is the window's client area as the layout gives it, whatever size the window has now.
+void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
+    QRect box = pixelRect(item);
+    if (!label->wordWrap()) {
+        // Back at the layout's size first: a new text may fit where the last one did not.
+        QFont font = layoutFont(item.font);
+        font.setBold(label->font().bold());
+        setFontIfOwn(label, font);
+        auto measure = [label] {
+            return label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        };
+        int need = measure();
+        // Where even the window's edge leaves too little room, a pixel smaller still reads well.
+        for (int px = font.pixelSize(); need > room.width() - box.left() && px > 9;) {
+            font.setPixelSize(--px);
+            label->setFont(font);
+            need = measure();
+        }
+        const int extra = need - box.width();
+        if (extra > 0) {
+            if (item.align == Align::Right)
+                box.setLeft(std::max(room.left(), box.left() - extra));
+            else if (item.align == Align::Center)
+                box.adjust(-extra / 2, 0, extra - extra / 2, 0);
+            else
+                box.setWidth(need);
+        }
+    }
+    label->setGeometry(box);
+}
+
+QWidget* makeLabel(const ElementSpec& item, const QString& text, QWidget* parent,
+                   const QRect& room) {
+    auto* label = new ElementLabel(parent);
+    setFontIfOwn(label, layoutFont(item.font));
+    label->setGeometry(pixelRect(item));
+    // Shown as given: initials typed by the player may hold "&" or "<".
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(horizontal(item.align) | Qt::AlignTop);
+    // A label tall enough for several lines wraps its text; a one-line caption stays on one line.
+    label->setWordWrap(label->height() >= 2 * label->fontMetrics().lineSpacing());
+    label->setFocusPolicy(Qt::NoFocus);
+    setColours(label, item, QPalette::WindowText, QPalette::Window);
+    label->setText(text);
+    fitLabel(label, item, room);
+    return label;
+}
+
+QWidget* makeTextBox(const ElementSpec& item, const QString& text, QWidget* parent) {
+    auto* box = new ElementTextBox(parent);
+    setFontIfOwn(box, layoutFont(item.font));
+    box->setGeometry(pixelRect(item));
+    box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
+    if (item.maxLength > 0) box->setMaxLength(item.maxLength);
+    box->setReadOnly(item.readOnly);
+    setColours(box, item, QPalette::Text, QPalette::Base);
+    box->setText(text);
+    return box;
+}
+
+QWidget* makeLine(const ElementSpec& item, QWidget* parent) {
+    const QPoint from(twipsToPixels(item.left), twipsToPixels(item.top));
+    const QPoint to(twipsToPixels(item.width), twipsToPixels(item.height));
+    return new LineWidget(from, to, item.lineWidth, resolve(item.fore).value_or(Qt::black), parent);
+}
+
+}  // namespace
+
+QString FormView::accessibleNameOf(const Form& form, int element) {
+    const FormLayout& layout = form.layout();
+    const ElementSpec& item = layout.elements.at(std::size_t(element));
+    const FormModel::ElementState& state = form.model().state(element);
+    switch (item.kind) {
+        case ElementKind::Button:
+            return plainCaption(state.text);
+        case ElementKind::Label:
+            return state.text;
+        case ElementKind::TextBox: {
+            if (item.labelledBy.isEmpty()) return {};
+            const int label = form.model().indexOf(item.labelledBy);
+            QString caption = form.model().state(label).text.trimmed();
+            if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+            return caption + QStringLiteral(": ") +
+                   (state.text.isEmpty() ? QStringLiteral("open") : state.text);
+        }
+        case ElementKind::Picture:
+            if (item.picture == PictureKind::DieFace) {
+                const QString name = item.accessibleName.isEmpty()
+                                         ? QStringLiteral("Die: %1").arg(item.pips)
+                                         : item.accessibleName;
+                if (state.border == 0 || item.borderMeaning.isEmpty()) return name;
+                return name + QStringLiteral(", ") + item.borderMeaning;
+            }
+            if (item.picture == PictureKind::RollFace)
+                return QStringLiteral("Roll %1").arg(item.pips);
+            if (item.picture == PictureKind::AppIcon)
+                return QString::fromLatin1(version::kTitle) + QStringLiteral(" icon");
+            return {};
+        case ElementKind::Line:
+        case ElementKind::Field:
+            return {};
+    }
+    return {};
+}
+
+FormView::FormView(Form& form, QWidget* ownerTop, IsOpen isOpen) : m_form(form) {
+    const FormLayout& layout = form.layout();
+    if (layout.frame == FrameStyle::Sizable) {
+        auto* frame = new FormWindow;
+        m_top = frame;
+        m_hooks = &frame->hooks;
+    } else {
+        auto* frame = new FormDialog(ownerTop);
+        m_top = frame;
+        m_hooks = &frame->hooks;
+    }
+    QWidget* top = m_top;
+    top->setWindowTitle(layout.caption);
+    top->setWindowIcon(appIcon());
+    top->setFont(layoutFont(layout.defaultFont));
+    if (auto background = resolve(layout.background)) {
+        QPalette palette = top->palette();
+        palette.setColor(QPalette::Window, *background);
+        top->setPalette(palette);
+        top->setAutoFillBackground(true);
+    }
+    // Only what is on screen at the start is built now; the rest (the dice faces not showing,
+    // the roll indicator, the coach's panel) is built when it first shows. Later elements are
+    // created later and so lie above earlier ones where they overlap.
+    m_widgets.resize(layout.elements.size());
+    for (int i = 0; i < int(layout.elements.size()); ++i)
+        if (form.model().state(i).visible) m_widgets[std::size_t(i)] = buildElement(i, top);
+    chainTabOrder();
+    addShortcuts(isOpen);
+    place(ownerTop);
+}
+
+void FormView::addShortcuts(const IsOpen& isOpen) {
+    Form* form = &m_form;
+    for (const ElementSpec& item : form->layout().elements) {
+        if (item.shortcut.isEmpty()) continue;
+        auto* shortcut = new QShortcut(QKeySequence(item.shortcut), m_top);
+        QObject::connect(shortcut, &QShortcut::activated, m_top, [isOpen, form, item] {
+            const FormModel& model = form->model();
+            if (isOpen(*form) && model.visible(item.name) && model.enabled(item.name))
+                form->click(item.name);
+        });
+    }
+}
+
+QWidget* FormView::widget(int index) {
+    QWidget* widget = m_widgets.at(std::size_t(index));
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    if (widget || item.kind == ElementKind::Field || !m_top) return widget;
+    widget = buildElement(index, m_top);
+    m_widgets[std::size_t(index)] = widget;
+    // Into the stacking order where it would have been had it been built with the window: just
+    // below the first later element that exists, so it still lies above every earlier one.
+    for (std::size_t j = std::size_t(index) + 1; j < m_widgets.size(); ++j) {
+        if (QWidget* later = m_widgets[j]) {
+            widget->stackUnder(later);
+            break;
+        }
+    }
+    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder();
+    return widget;
+}
+
+QWidget* FormView::buildElement(int index, QWidget* parent) {
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    const FormModel::ElementState& state = m_form.model().state(index);
+    QWidget* widget = nullptr;
+    switch (item.kind) {
+        case ElementKind::Button:
+            widget = makeButton(item, state.text, parent);
+            break;
+        case ElementKind::Label:
+            widget = makeLabel(item, state.text, parent, clientRect(m_form.layout()));
+            break;
+        case ElementKind::TextBox:
+            widget = makeTextBox(item, state.text, parent);
+            break;
+        case ElementKind::Picture: {
+            auto* picture = new PictureWidget(item.picture, item.pips, parent);
+            picture->setPictureGeometry(pixelRect(item));
+            picture->setBorder(state.border);
+            widget = picture;
+            break;
+        }
+        case ElementKind::Line:
+            widget = makeLine(item, parent);
+            break;
+        case ElementKind::Field:
+            return nullptr;  // hidden state: nothing on screen
+    }
+    widget->setObjectName(item.name);
+    // A die takes the focus from Tab only: a click to hold it must leave the focus on Roll, where
+    // the forced-roll keys and Space are read.
+    if (item.kind == ElementKind::Picture)
+        widget->setFocusPolicy(item.tab >= 0 ? Qt::TabFocus : Qt::NoFocus);
+    else if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
+        widget->setFocusPolicy(item.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
+    if (state.bold != item.font.bold) {
+        QFont font = widget->font();
+        font.setBold(state.bold);
+        widget->setFont(font);
+    }
+    widget->setEnabled(state.enabled);
+    widget->setVisible(state.visible);
+    const QString name = accessibleNameOf(m_form, index);
+    if (!name.isEmpty()) widget->setAccessibleName(name);
+    wireElement(index, widget);
+    return widget;
+}
+
+void FormView::wireElement(int index, QWidget* widget) {
+    Form* form = &m_form;
+    const QString name = form->layout().elements[std::size_t(index)].name;
+    ElementHooks hooks;
+    hooks.click = [form, name] { form->click(name); };
+    hooks.key = [form, name](char16_t code) { form->keyPress(name, code); };
+    if (auto* button = dynamic_cast<ElementButton*>(widget)) {
+        button->hooks = hooks;
+        QObject::connect(button, &QPushButton::clicked, button, hooks.click);
+    } else if (auto* label = dynamic_cast<ElementLabel*>(widget)) {
+        label->hooks = hooks;
+    } else if (auto* box = dynamic_cast<ElementTextBox*>(widget)) {
+        box->hooks = hooks;
+        // Every change of the field's text reaches the handler once: typing, and also text set
+        // by assistive technology or an input method. Text set from the model is not echoed.
+        QObject::connect(box, &QLineEdit::textChanged, box, [form, name](const QString& text) {
+            if (form->model().text(name) == text) return;
+            form->model().setText(name, text);
+            form->textChanged(name);
+        });
+    } else if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
+        picture->hooks = hooks;
+    }
+}
+
+void FormView::mirror(int index, FormModel::Change change) {
+    using Change = FormModel::Change;
+    const FormModel::ElementState& state = m_form.model().state(index);
+    QWidget* widget = m_widgets.at(std::size_t(index));
+    if (!widget) {
+        // An element not built yet is built from the model when it shows, as it is then; the
+        // focus and a selection need the widget at once.
+        const bool shows = change == Change::Visible && state.visible;
+        if (!shows && change != Change::Focus && change != Change::SelectAll) return;
+        widget = this->widget(index);
+        if (!widget || shows) return;
+    }
+    switch (change) {
+        case Change::Text:
+            if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
+            if (auto* label = dynamic_cast<QLabel*>(widget)) {
+                label->setText(state.text);
+                fitLabel(label, m_form.layout().elements[std::size_t(index)],
+                         clientRect(m_form.layout()));
+            }
+            if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
+                box->setText(state.text);
+            break;
+        case Change::Visible:
+            widget->setVisible(state.visible);
+            break;
+        case Change::Enabled:
+            widget->setEnabled(state.enabled);
+            break;
+        case Change::Border:
+            if (auto* picture = dynamic_cast<PictureWidget*>(widget))
+                picture->setBorder(state.border);
+            break;
+        case Change::Bold: {
+            QFont font = widget->font();
+            font.setBold(state.bold);
+            widget->setFont(font);
+            break;
+        }
+        case Change::Focus:
+            widget->setFocus(Qt::OtherFocusReason);
+            break;
+        case Change::SelectAll:
+            if (auto* box = dynamic_cast<QLineEdit*>(widget)) box->selectAll();
+            break;
+    }
+    if (change == Change::Text || change == Change::Border) {
+        const QString name = accessibleNameOf(m_form, index);
+        if (!name.isEmpty()) widget->setAccessibleName(name);
+    }
+    // A score box is named after its row's label, so a new caption renames the boxes too.
+    if (change == Change::Text && dynamic_cast<QLabel*>(widget)) {
+        const auto& elements = m_form.layout().elements;
+        const QString& label = elements[std::size_t(index)].name;
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            if (elements[i].labelledBy == label && m_widgets[i])
+                m_widgets[i]->setAccessibleName(accessibleNameOf(m_form, int(i)));
+    }
+}
+
+void FormView::chainTabOrder() {
+    const auto& elements = m_form.layout().elements;
+    m_tabOrder.clear();
+    std::vector<std::pair<int, QWidget*>> order;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        QWidget* widget = m_widgets[i];
+        if (widget && elements[i].tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            order.emplace_back(elements[i].tab, widget);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    for (const auto& entry : order) m_tabOrder.emplace_back(entry.second);
+}
+
+void FormView::place(QWidget* ownerTop) {
+    const FormLayout& layout = m_form.layout();
+    QWidget* top = m_top;
+    const QSize size(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    if (layout.frame == FrameStyle::Sizable)
+        top->resize(size);
+    else
+        top->setFixedSize(size);
+    // A Wayland compositor places every window itself (a dialog over its owner, which Qt names
+    // to it) and never tells a client where anything is: a position asked for would be ignored.
+    if (!clientPlacesWindows()) return;
+    QPoint centre;
+    if (layout.start == StartPosition::CenterOwner && ownerTop) {
+        centre = ownerTop->geometry().center();
+    } else {
+        QScreen* screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
+        centre =
+            screen ? screen->availableGeometry().center() : QPoint(size.width(), size.height());
+    }
+    top->move(centre - QPoint(size.width() / 2, size.height() / 2));
+}
+
+}  // namespace korvex
