@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the Statistics window with 10,000 recorded games, on the offscreen platform. The games
 // are made by the coach's advice with a player's mistakes mixed in (one move in six a random
 // one, two games in a hundred from a run with a forced roll) and written to a games.sqlite in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvex-optimal-averages [games] [seed]: plays games by the coach's best advice and prints what
 // each category, the bonus and the extra points score on average, as the table that
 // src/record/optimal_averages.cpp holds. Rerun it after any change to the rules or the coach.

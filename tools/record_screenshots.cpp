@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvex-record-screenshots DIR: renders the windows of the record of games on the offscreen
 // platform and saves them as PNGs in DIR: the Statistics window on each of its chart tabs, the
 // review of a game, and the board at the end of a game with the coach on and with it off. The

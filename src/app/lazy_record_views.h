@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's "Statistics" and "Review" links, as the running game provides them: the windows
 // live in a module (korvex-records) that is loaded the first time a player asks for one, so

@@ -1,7 +1,8 @@
 #pragma once
 // `Form1`: the board window. It owns the game being played; each handler makes the player's move
-// on it and then shows the whole game in the board's named fields (dice, holds, card, counters,
-// the forced-roll code), which only ever reflect the game and are never read back.
+// on it, hands the game as it now stands to the recorder, and then shows the whole game in the
+// board's named fields (dice, holds, card, counters, the forced-roll code), which only ever
+// reflect the game and are never read back.
 
 #include <memory>
 

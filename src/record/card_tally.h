@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A score card kept by the card's rules alone, commit by commit: the upper bonus, the extra
 // five-of-a-kind points and the total, and the position the coach needs before each decision.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file that keeps every recorded game: an SQLite database reached through Qt SQL. It is
 // opened on first use, brought to the current schema, written one game per transaction, and

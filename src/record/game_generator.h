@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole recorded games made up without a board, for the benchmarks, the tests and the figures
 // of optimal play: every roll, hold and commit legal and scored by the card's rules. With a

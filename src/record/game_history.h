@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every game played, as the rest of the program sees it: finished games go in, summaries and
 // whole records come out. It owns the game database and opens it only when first needed, keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record of one finished game: when it was played, every roll with the holds it was rolled
 // with, every commit, and the card's result. A plain value: the recorder builds it, the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes down the game on the board as it is played: after each START, roll and commit the board
 // hands it the game as it now stands, and at the end of the game it hands back the whole record.

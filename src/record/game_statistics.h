@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures the Statistics window shows, computed from game summaries alone: how many games,
 // average, median and best total, how often the bonus and a five of a kind in Korvex were won,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One finished game as the statistics see it: its result, per category, without its moves.
 

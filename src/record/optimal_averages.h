@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What optimal play scores on average in each category, for the Statistics window to set the
 // player's averages beside. The coach's table gives only the expected total of a whole game, so

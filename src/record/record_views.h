@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows that show recorded games, as the board asks for them. The Qt layer provides them;
 // the board only knows this much.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt windows behind the board's "Statistics" and "Review" links: one Statistics window,
 // opened again where it was, and one review at a time. The coach's table for a review comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The review of one recorded game: the coach replays it and shows, decision by decision, the
 // dice, the player's move, the best move and the expected points given up, with the total given

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three charts of the Statistics window, each built from the figures and given a
 // description a screen reader reads out.

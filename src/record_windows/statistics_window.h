@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Korvex Statistics" window: the figures of every recorded game as text a screen reader
 // reads, three charts (totals, totals over time, averages per category beside optimal play),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coach's replay of a recorded game: for every decision the player made (what to hold
 // before each roll after the first, and which category to score), the best move in that

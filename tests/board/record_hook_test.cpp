@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board records what is played on it: a game driven through the real handlers, with dice,
 // holds and choices picked at random by the test, comes out as exactly that record, and a
 // game left by New Game is not recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Statistics and Review windows on real widgets: the figures a screen reader reads, the
 // check box for forced games, the three described charts, the export to a file, a refused
 // export told to the player, and a review opened from the list of games.

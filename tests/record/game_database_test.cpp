@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game database on a real file in a temporary folder: a game read back is the game written;
 // a damaged file is kept aside and reported once; a locked or refused file loses nothing; and
 // two processes recording at once keep every game of both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics: 10,000 generated games written to the database and read back give the same
 // figures as a direct computation over the games in memory, with and without the games of a
 // run with a forced roll; and the small helpers behind the charts and the export.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second copy of the game, as far as the record of games is concerned, for tests that need
 // several processes on one database file:
 //   korvex-record-helper record FILE COUNT SEED   stores COUNT generated games; exit 0 if all were

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review: replaying a record through the coach gives, decision by decision, the losses the
 // coach itself computes for those moves, and their sum; a game played by the coach's advice
 // gives up nothing; decisions on forced dice are shown but not judged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One QCoreApplication for test programs that need an event loop or Qt's plugins (the SQLite
 // driver), made on first call.
