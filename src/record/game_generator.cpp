@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/game_generator.h"
 
-#include "record/card_tally.h"
 #include "core/rules.h"
+#include "record/card_tally.h"
 
 namespace korvex {
 
