@@ -1,9 +1,11 @@
 #include "board/coach_panel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 #include "board/form1_layout.h"
+#include "review/game_review.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -13,6 +15,7 @@ const QString kAdvice = QStringLiteral("lblCoachAdvice");
 const QString kExpected = QStringLiteral("lblCoachExpected");
 const QString kLast = QStringLiteral("lblCoachLast");
 const QString kGame = QStringLiteral("lblCoachGame");
+const QString kReview = QStringLiteral("lblReview");
 
 QString points(double value) {
     return QString::number(value, 'f', 1);
@@ -26,12 +29,17 @@ CoachPanel::~CoachPanel() = default;
 
 void CoachPanel::toggle() {
     m_on = !m_on;
-    if (m_on && !m_service) {
+    if (m_on) table();
+    showPanel(m_on);
+    refresh();
+}
+
+const CoachTable* CoachPanel::table() {
+    if (!m_service) {
         m_service = std::make_unique<CoachService>();
         m_service->start(&m_context, [this] { refresh(); });
     }
-    showPanel(m_on);
-    refresh();
+    return m_service->table();
 }
 
 void CoachPanel::showPanel(bool on) {
@@ -42,6 +50,14 @@ void CoachPanel::showPanel(bool on) {
 void CoachPanel::newGame() {
     m_lastLoss.reset();
     m_gameLoss = 0;
+    m_finished.reset();
+    m_board.setVisible(kReview, false);
+    refresh();
+}
+
+void CoachPanel::gameOver(const GameRecord& game) {
+    m_finished = game;
+    m_board.setVisible(kReview, true);
     refresh();
 }
 
@@ -63,7 +79,12 @@ void CoachPanel::refresh() {
     m_board.setText(kExpected, QString());
     if (!m_game.started())
         return m_board.setText(kAdvice, QStringLiteral("Advice begins with the first roll."));
-    if (m_game.over()) return m_board.setText(kAdvice, QStringLiteral("The game is over."));
+    if (m_game.over()) {
+        // The summary needs the coach's table; until it is there the panel says only this.
+        m_board.setText(kAdvice, QStringLiteral("The game is over."));
+        if (m_service->ready()) showSummary();
+        return;
+    }
     if (m_game.lastRollForced())
         return m_board.setText(kAdvice, QStringLiteral("No advice on a forced roll."));
     if (!m_service->ready())
@@ -101,6 +122,24 @@ void CoachPanel::showLosses() {
     m_board.setText(
         kGame, m_lastLoss ? QStringLiteral("Given up this game: %1 points.").arg(points(m_gameLoss))
                           : QString());
+}
+
+// The end of a game in three lines: the total, what the decisions gave up, and the worst one.
+void CoachPanel::showSummary() {
+    if (!m_finished) return;
+    const std::optional<GameReview> review = reviewGame(*m_service->table(), *m_finished);
+    if (!review) return;
+    m_board.setText(
+        kAdvice, QCoreApplication::translate("Form1", "Game over: %1 points.").arg(review->total));
+    m_board.setText(kLast, QCoreApplication::translate("Form1", "Your decisions gave up %1 points.")
+                               .arg(points(review->totalLoss)));
+    const ReviewedDecision* worst = review->costliest();
+    m_board.setText(
+        kGame, worst ? QCoreApplication::translate("Form1", "Costliest: turn %1, %2 (%3 points).")
+                           .arg(worst->turn)
+                           .arg(describeChoice(*worst))
+                           .arg(points(worst->loss))
+                     : QCoreApplication::translate("Form1", "Every decision was the best."));
 }
 
 }  // namespace korvex
