@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A category click through to the repaint, in process on the offscreen platform: the board is
 // shown, START pressed, then a score box is clicked and the window repainted, again and again,
 // alternating two boxes so that every click changes what the card shows. Then the game is left

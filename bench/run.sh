@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release, in build-bench) and prints every figure in one table: start-up
 # and peak memory against a bare window, a category click through to the repaint, idle
 # activity, and the coach's own figures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one assembly of a running game: the high-score table over a store, the board that plays
 // with the given dice and reports through the given toolkit, and, when a record of games is

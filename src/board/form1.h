@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Form1`: the board window. It owns the game being played; each handler makes the player's move
 // on it, hands the game as it now stands to the recorder, and then shows the whole game in the
