@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: the least a Qt Widgets program can show, a window of
 // the board's size (689 x 535) with one line of text. Exits after its first frame.
 

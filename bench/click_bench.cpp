@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A category click through to the repaint, in process on the offscreen platform: the board is
 // shown, START pressed, then a score box is clicked and the window repainted, again and again,
 // alternating two boxes so that every click changes what the card shows. Then the game is left
@@ -62,10 +63,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     korvex::QtToolkit::installFontSubstitutions();
 
-    // A table of its own in a temporary folder: the player's high scores stay untouched.
+    // A table and a record of its own in a temporary folder: the player's stay untouched.
     QTemporaryDir scores;
     korvex::DesktopGame game(
-        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))));
+        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
+        scores.filePath(QStringLiteral("games.sqlite")));
     korvex::Form1& board = game.board();
     korvex::QtToolkit& toolkit = game.toolkit();
     game.show();

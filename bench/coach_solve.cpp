@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the coach: how long the whole table takes on two threads, how much memory it holds,
 // how long one piece of advice takes afterwards, the optimum of both cards, and whether 100,000
 // games played by the advice average inside the confidence interval of the computed expectation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends a start-up benchmark program as soon as its first window has painted its first frame,
 // so that the launcher's wall-clock and peak-memory figures cover exactly "process start to

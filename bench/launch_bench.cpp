@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and peak memory of the game against the bare window, side by side: each program
 // exits right after its first frame, and this launcher times it from fork to exit and takes its
 // peak resident size from the kernel. Runs alternate (ABBA) so that a drifting machine load

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release, in build-bench) and prints every figure in one table: start-up
 # and peak memory against a bare window, a category click through to the repaint, idle
 # activity, and the coach's own figures.
@@ -28,6 +29,7 @@ figures="$scratch/figures"
 printf 'figure\tvalue\ttarget\n' >"$figures"
 "$bin/korvex-bench-launch" "$runs" "$bin/korvex-startup-board" "$bin/korvex-bare-window" >>"$figures"
 "$bin/korvex-click-bench" >>"$figures"
+"$bin/korvex-statistics-bench" >>"$figures"
 table <"$figures"
 
 for coach in "$bin"/coach_*; do

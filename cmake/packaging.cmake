@@ -9,6 +9,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "single-player dice game with a thirteen-l
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_KORVEX_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_KORVEX_BINARIES games/korvex ${KORVEX_INSTALL_MODULEDIR}/korvex-records.so)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_notes.cmake)
 set(CPACK_GENERATOR DEB)
 
@@ -19,7 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 # Shared-library dependencies come from dpkg-shlibdeps; the fonts are named by the windows'
 # layout and substituted at run time, so nothing links against them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
+# The SQLite driver of Qt SQL is a plugin, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
 # Qt's Wayland platform plugin: without it the game still runs on a Wayland desktop, through
 # XWayland, but not as a native client. Qt's own translations: without them the buttons of the
 # message boxes (Yes, No, OK) stay English in a German, French or Spanish game.

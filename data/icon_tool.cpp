@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the program's icon into the PNG files of the hicolor theme at build time, with the
 // same painting code the running game uses for its window icon, so the two never drift apart.
 //

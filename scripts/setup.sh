@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared first half of run.sh and test.sh: install whatever Debian packages are missing, then
 # configure and build into build/. Fast when nothing changed.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvex: the application, the game, and the event loop.
 
 #include <QApplication>

@@ -142,10 +142,11 @@ int main(int argc, char** argv) {
     korvex::installTranslations(korvex::requestedLanguages(korvex::LocaleEnvironment::current()),
                                 {QStringLiteral(KORVEX_QM_DIR)});
 
-    // A table of its own in a temporary folder: the player's high scores stay untouched.
+    // A table and a record of its own in a temporary folder: the player's stay untouched.
     QTemporaryDir scores;
     korvex::DesktopGame game(
-        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))));
+        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
+        scores.filePath(QStringLiteral("games.sqlite")));
     korvex::QtToolkit& toolkit = game.toolkit();
     game.show();
     QApplication::processEvents();

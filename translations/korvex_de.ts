@@ -255,6 +255,381 @@
         <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
         <translation>gehalten</translation>
     </message>
+    <message>
+        <source>Game over: %1 points.</source>
+        <translation>Spiel vorbei: %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points.</source>
+        <translation>Deine Entscheidungen haben %1 Punkte verschenkt.</translation>
+    </message>
+    <message>
+        <source>Costliest: turn %1, %2 (%3 points).</source>
+        <translation>Am teuersten: Runde %1, %2 (%3 Punkte).</translation>
+    </message>
+    <message>
+        <source>Every decision was the best.</source>
+        <translation>Jede Entscheidung war die beste.</translation>
+    </message>
+    <message>
+        <source>This window cannot be opened: its module is missing or damaged (%1).</source>
+        <translation>Dieses Fenster lässt sich nicht öffnen: Sein Modul fehlt oder ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>der SQLite-Treiber von Qt SQL ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>der Ordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Korvex</source>
+        <translation>sie wurde von einer neueren Version von Korvex geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>kann nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>it is damaged and cannot be renamed</source>
+        <translation>sie ist beschädigt und lässt sich nicht umbenennen</translation>
+    </message>
+    <message>
+        <source>the game&apos;s moves are not readable</source>
+        <translation>die Züge des Spiels sind nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>The record of your games, %1, cannot be read (%2).</source>
+        <translation>Die Aufzeichnung deiner Spiele, %1, kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
+        <translation>Die Aufzeichnung deiner Spiele, %1, war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Aufzeichnung wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Game Record</source>
+        <translation>Spielaufzeichnung</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
+        <translation>Dein Spiel konnte nicht in %1 geschrieben werden (%2). Es bleibt erhalten und wird bei nächster Gelegenheit aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>Scored %1 for %2</source>
+        <translation>%1 für %2 eingetragen</translation>
+    </message>
+    <message>
+        <source>Rolled all five again</source>
+        <translation>Alle fünf neu gewürfelt</translation>
+    </message>
+    <message>
+        <source>Held all five and rolled</source>
+        <translation>Alle fünf gehalten und gewürfelt</translation>
+    </message>
+    <message>
+        <source>Held %1 and rolled</source>
+        <translation>%1 gehalten und gewürfelt</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Score %1 for %2</source>
+        <translation>%1 für %2 eintragen</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Alle fünf neu würfeln</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <translation>%1 halten und würfeln</translation>
+    </message>
+    <message>
+        <source>Korvex Review</source>
+        <translation>Korvex-Analyse</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Der beste Zug wird berechnet…</translation>
+    </message>
+    <message>
+        <source>Every decision of the game</source>
+        <translation>Alle Entscheidungen des Spiels</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Wurf</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Dein Zug</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Bester Zug</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Verschenkt</translation>
+    </message>
+    <message>
+        <source>Expected total after</source>
+        <translation>Erwartete Summe danach</translation>
+    </message>
+    <message>
+        <source>Game finished %1, total %2</source>
+        <translation>Spiel beendet am %1, Summe %2</translation>
+    </message>
+    <message>
+        <source>This record is not a whole game, so the coach cannot replay it.</source>
+        <translation>Diese Aufzeichnung ist kein ganzes Spiel, daher kann der Trainer sie nicht nachspielen.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
+        <translation>Deine Entscheidungen haben gegenüber bestem Spiel %1 Punkte verschenkt; zu Beginn waren %2 zu erwarten.</translation>
+    </message>
+    <message>
+        <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
+        <translation>Am teuersten: Runde %1, Wurf %2, %3 (%4 Punkte).</translation>
+    </message>
+    <message>
+        <source>Moves on forced rolls are not judged.</source>
+        <translation>Züge bei erzwungenen Würfen werden nicht bewertet.</translation>
+    </message>
+    <message>
+        <source>forced roll: not judged</source>
+        <translation>erzwungener Wurf: nicht bewertet</translation>
+    </message>
+    <message>
+        <source>Expected final total after each decision</source>
+        <translation>Erwartete Endsumme nach jeder Entscheidung</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Erwartete Summe</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
+        <translation>Liniendiagramm über %1 Entscheidungen: Die erwartete Endsumme beginnt bei %2 und endet bei der Summe des Spiels, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>How often each total was scored</source>
+        <translation>Wie oft jede Summe erzielt wurde</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Total (lower edge of each %1-point band)</source>
+        <translation>Summe (Untergrenze jedes Bereichs von %1 Punkten)</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Noch keine Spiele.</translation>
+    </message>
+    <message>
+        <source>Bar chart of the totals of %1 games in bands of %2 points; the most games, %3, scored from %4 to %5.</source>
+        <translation>Balkendiagramm der Summen von %1 Spielen in Bereichen von %2 Punkten; die meisten Spiele, %3, erzielten %4 bis %5.</translation>
+    </message>
+    <message>
+        <source>Totals over time</source>
+        <translation>Summen im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Average of the last %1 games</source>
+        <translation>Durchschnitt der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
+        <translation>Liniendiagramm der Summen von %1 Spielen in der gespielten Reihenfolge, mit dem Durchschnitt der letzten %2; der neueste Durchschnitt ist %3.</translation>
+    </message>
+    <message>
+        <source>Average points per category</source>
+        <translation>Durchschnittliche Punkte je Kategorie</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Dein Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Optimal play</source>
+        <translation>Optimales Spiel</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Bar chart of your average points in each of the thirteen categories beside what optimal play scores there; you trail it most in %1, %2 against %3.</source>
+        <translation>Balkendiagramm deiner durchschnittlichen Punkte in jeder der dreizehn Kategorien neben dem, was optimales Spiel dort erzielt; am weitesten zurück liegst du bei %1, %2 gegenüber %3.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Durchschnittliche Summe</translation>
+    </message>
+    <message>
+        <source>Median total</source>
+        <translation>Median der Summen</translation>
+    </message>
+    <message>
+        <source>Best total</source>
+        <translation>Beste Summe</translation>
+    </message>
+    <message>
+        <source>Upper bonus won</source>
+        <translation>Bonus oben erreicht</translation>
+    </message>
+    <message>
+        <source>Five of a kind in Korvex</source>
+        <translation>Fünf gleiche in Korvex</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Forced roll</source>
+        <translation>Erzwungener Wurf</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>Korvex Statistics</source>
+        <translation>Korvex-Statistik</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Include games with forced rolls</source>
+        <translation>Spiele mit erzwungenen Würfen einbeziehen</translation>
+    </message>
+    <message>
+        <source>Recorded games, newest first</source>
+        <translation>Aufgezeichnete Spiele, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analysieren</translation>
+    </message>
+    <message>
+        <source>Histogram of totals</source>
+        <translation>Histogramm der Summen</translation>
+    </message>
+    <message>
+        <source>Average points per category beside optimal play</source>
+        <translation>Durchschnittliche Punkte je Kategorie neben optimalem Spiel</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Deine</translation>
+    </message>
+    <message>
+        <source>This game&apos;s moves cannot be read.</source>
+        <translation>Die Züge dieses Spiels können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The games could not be written to %1 (%2).</source>
+        <translation>Die Spiele konnten nicht in %1 geschrieben werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

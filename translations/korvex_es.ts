@@ -255,6 +255,381 @@
         <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
         <translation>retenido</translation>
     </message>
+    <message>
+        <source>Game over: %1 points.</source>
+        <translation>Partida terminada: %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points.</source>
+        <translation>Tus decisiones costaron %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Costliest: turn %1, %2 (%3 points).</source>
+        <translation>La más cara: turno %1, %2 (%3 puntos).</translation>
+    </message>
+    <message>
+        <source>Every decision was the best.</source>
+        <translation>Cada decisión fue la mejor.</translation>
+    </message>
+    <message>
+        <source>This window cannot be opened: its module is missing or damaged (%1).</source>
+        <translation>Esta ventana no se puede abrir: su módulo falta o está dañado (%1).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>el controlador SQLite de Qt SQL no está instalado</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Korvex</source>
+        <translation>lo escribió una versión más reciente de Korvex</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>no se puede actualizar</translation>
+    </message>
+    <message>
+        <source>it is damaged and cannot be renamed</source>
+        <translation>está dañado y no se puede renombrar</translation>
+    </message>
+    <message>
+        <source>the game&apos;s moves are not readable</source>
+        <translation>las jugadas de la partida no se pueden leer</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>The record of your games, %1, cannot be read (%2).</source>
+        <translation>El registro de tus partidas, %1, no se puede leer (%2).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
+        <translation>El registro de tus partidas, %1, estaba dañado. Se ha guardado como %2 y se ha empezado un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>Game Record</source>
+        <translation>Registro de partidas</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
+        <translation>Tu partida no se pudo escribir en %1 (%2). Se conserva y se registrará en la próxima ocasión.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>Scored %1 for %2</source>
+        <translation>Anotaste %2 en %1</translation>
+    </message>
+    <message>
+        <source>Rolled all five again</source>
+        <translation>Tiraste los cinco de nuevo</translation>
+    </message>
+    <message>
+        <source>Held all five and rolled</source>
+        <translation>Guardaste los cinco y tiraste</translation>
+    </message>
+    <message>
+        <source>Held %1 and rolled</source>
+        <translation>Guardaste %1 y tiraste</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Score %1 for %2</source>
+        <translation>Anotar %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Tirar los cinco de nuevo</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <translation>Guardar %1 y tirar</translation>
+    </message>
+    <message>
+        <source>Korvex Review</source>
+        <translation>Análisis de Korvex</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calculando la mejor jugada…</translation>
+    </message>
+    <message>
+        <source>Every decision of the game</source>
+        <translation>Todas las decisiones de la partida</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Tu jugada</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Mejor jugada</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Expected total after</source>
+        <translation>Total esperado después</translation>
+    </message>
+    <message>
+        <source>Game finished %1, total %2</source>
+        <translation>Partida terminada el %1, total %2</translation>
+    </message>
+    <message>
+        <source>This record is not a whole game, so the coach cannot replay it.</source>
+        <translation>Este registro no es una partida completa, así que el entrenador no puede repetirla.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
+        <translation>Tus decisiones costaron %1 puntos frente a la mejor jugada, que esperaba %2 al principio.</translation>
+    </message>
+    <message>
+        <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
+        <translation>La más cara: turno %1, tirada %2, %3 (%4 puntos).</translation>
+    </message>
+    <message>
+        <source>Moves on forced rolls are not judged.</source>
+        <translation>Las jugadas en tiradas forzadas no se juzgan.</translation>
+    </message>
+    <message>
+        <source>forced roll: not judged</source>
+        <translation>tirada forzada: no se juzga</translation>
+    </message>
+    <message>
+        <source>Expected final total after each decision</source>
+        <translation>Total final esperado tras cada decisión</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Decisión</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Total esperado</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
+        <translation>Gráfico de líneas de %1 decisiones: el total final esperado empieza en %2 y acaba en el total de la partida, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>How often each total was scored</source>
+        <translation>Cuántas veces salió cada total</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Total (lower edge of each %1-point band)</source>
+        <translation>Total (límite inferior de cada tramo de %1 puntos)</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Aún no hay partidas.</translation>
+    </message>
+    <message>
+        <source>Bar chart of the totals of %1 games in bands of %2 points; the most games, %3, scored from %4 to %5.</source>
+        <translation>Gráfico de barras de los totales de %1 partidas en tramos de %2 puntos; la mayoría, %3 partidas, sumaron de %4 a %5.</translation>
+    </message>
+    <message>
+        <source>Totals over time</source>
+        <translation>Totales a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Average of the last %1 games</source>
+        <translation>Media de las últimas %1 partidas</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
+        <translation>Gráfico de líneas de los totales de %1 partidas en el orden en que se jugaron, con la media de las últimas %2; la media más reciente es %3.</translation>
+    </message>
+    <message>
+        <source>Average points per category</source>
+        <translation>Media de puntos por categoría</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Tu media</translation>
+    </message>
+    <message>
+        <source>Optimal play</source>
+        <translation>Juego óptimo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Bar chart of your average points in each of the thirteen categories beside what optimal play scores there; you trail it most in %1, %2 against %3.</source>
+        <translation>Gráfico de barras de tu media de puntos en cada una de las trece categorías junto a lo que consigue el juego óptimo; donde más te quedas atrás es en %1, %2 frente a %3.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Total medio</translation>
+    </message>
+    <message>
+        <source>Median total</source>
+        <translation>Total mediano</translation>
+    </message>
+    <message>
+        <source>Best total</source>
+        <translation>Mejor total</translation>
+    </message>
+    <message>
+        <source>Upper bonus won</source>
+        <translation>Bono superior conseguido</translation>
+    </message>
+    <message>
+        <source>Five of a kind in Korvex</source>
+        <translation>Cinco iguales en Korvex</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>Forced roll</source>
+        <translation>Tirada forzada</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entrenador</translation>
+    </message>
+    <message>
+        <source>Korvex Statistics</source>
+        <translation>Estadísticas de Korvex</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>En el tiempo</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Include games with forced rolls</source>
+        <translation>Incluir partidas con tiradas forzadas</translation>
+    </message>
+    <message>
+        <source>Recorded games, newest first</source>
+        <translation>Partidas registradas, las más recientes primero</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Histogram of totals</source>
+        <translation>Histograma de totales</translation>
+    </message>
+    <message>
+        <source>Average points per category beside optimal play</source>
+        <translation>Media de puntos por categoría junto al juego óptimo</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <source>This game&apos;s moves cannot be read.</source>
+        <translation>Las jugadas de esta partida no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The games could not be written to %1 (%2).</source>
+        <translation>No se pudieron escribir las partidas en %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

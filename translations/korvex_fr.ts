@@ -255,6 +255,381 @@
         <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
         <translation>gardé</translation>
     </message>
+    <message>
+        <source>Game over: %1 points.</source>
+        <translation>Partie terminée&#xa0;: %1 points.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points.</source>
+        <translation>Vos décisions ont coûté %1 points.</translation>
+    </message>
+    <message>
+        <source>Costliest: turn %1, %2 (%3 points).</source>
+        <translation>La plus coûteuse&#xa0;: tour %1, %2 (%3 points).</translation>
+    </message>
+    <message>
+        <source>Every decision was the best.</source>
+        <translation>Chaque décision était la meilleure.</translation>
+    </message>
+    <message>
+        <source>This window cannot be opened: its module is missing or damaged (%1).</source>
+        <translation>Cette fenêtre ne peut pas s’ouvrir&#xa0;: son module est absent ou endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>le pilote SQLite de Qt SQL n’est pas installé</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>ouverture impossible</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>lecture impossible</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>écriture impossible</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Korvex</source>
+        <translation>il a été écrit par une version plus récente de Korvex</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>mise à jour impossible</translation>
+    </message>
+    <message>
+        <source>it is damaged and cannot be renamed</source>
+        <translation>il est endommagé et ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <source>the game&apos;s moves are not readable</source>
+        <translation>les coups de la partie sont illisibles</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>The record of your games, %1, cannot be read (%2).</source>
+        <translation>L’historique de vos parties, %1, ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
+        <translation>L’historique de vos parties, %1, était endommagé. Il a été conservé sous %2, et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>Game Record</source>
+        <translation>Historique des parties</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
+        <translation>Votre partie n’a pas pu être écrite dans %1 (%2). Elle est conservée et sera enregistrée à la prochaine occasion.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>Scored %1 for %2</source>
+        <translation>Marqué %2 en %1</translation>
+    </message>
+    <message>
+        <source>Rolled all five again</source>
+        <translation>Relancé les cinq dés</translation>
+    </message>
+    <message>
+        <source>Held all five and rolled</source>
+        <translation>Gardé les cinq et relancé</translation>
+    </message>
+    <message>
+        <source>Held %1 and rolled</source>
+        <translation>Gardé %1 et relancé</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Score %1 for %2</source>
+        <translation>Marquer %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Relancer les cinq dés</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <translation>Garder %1 et relancer</translation>
+    </message>
+    <message>
+        <source>Korvex Review</source>
+        <translation>Analyse Korvex</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calcul du meilleur coup…</translation>
+    </message>
+    <message>
+        <source>Every decision of the game</source>
+        <translation>Toutes les décisions de la partie</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Votre coup</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Meilleur coup</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Expected total after</source>
+        <translation>Total attendu après</translation>
+    </message>
+    <message>
+        <source>Game finished %1, total %2</source>
+        <translation>Partie terminée le %1, total %2</translation>
+    </message>
+    <message>
+        <source>This record is not a whole game, so the coach cannot replay it.</source>
+        <translation>Cet enregistrement n’est pas une partie entière&#xa0;; le coach ne peut donc pas la rejouer.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
+        <translation>Vos décisions ont coûté %1 points par rapport au meilleur jeu, qui prévoyait %2 au départ.</translation>
+    </message>
+    <message>
+        <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
+        <translation>La plus coûteuse&#xa0;: tour %1, lancer %2, %3 (%4 points).</translation>
+    </message>
+    <message>
+        <source>Moves on forced rolls are not judged.</source>
+        <translation>Les coups sur les lancers forcés ne sont pas jugés.</translation>
+    </message>
+    <message>
+        <source>forced roll: not judged</source>
+        <translation>lancer forcé&#xa0;: non jugé</translation>
+    </message>
+    <message>
+        <source>Expected final total after each decision</source>
+        <translation>Total final attendu après chaque décision</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Décision</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Total attendu</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
+        <translation>Courbe sur %1 décisions&#xa0;: le total final attendu part de %2 et finit au total de la partie, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>How often each total was scored</source>
+        <translation>Fréquence de chaque total</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Total (lower edge of each %1-point band)</source>
+        <translation>Total (borne basse de chaque tranche de %1 points)</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Aucune partie pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Bar chart of the totals of %1 games in bands of %2 points; the most games, %3, scored from %4 to %5.</source>
+        <translation>Histogramme des totaux de %1 parties par tranches de %2 points&#xa0;; le plus de parties, %3, ont marqué de %4 à %5.</translation>
+    </message>
+    <message>
+        <source>Totals over time</source>
+        <translation>Totaux dans le temps</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Average of the last %1 games</source>
+        <translation>Moyenne des %1 dernières parties</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
+        <translation>Courbe des totaux de %1 parties dans l’ordre où elles ont été jouées, avec la moyenne des %2 dernières&#xa0;; la dernière moyenne est %3.</translation>
+    </message>
+    <message>
+        <source>Average points per category</source>
+        <translation>Moyenne de points par catégorie</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Votre moyenne</translation>
+    </message>
+    <message>
+        <source>Optimal play</source>
+        <translation>Jeu optimal</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Bar chart of your average points in each of the thirteen categories beside what optimal play scores there; you trail it most in %1, %2 against %3.</source>
+        <translation>Histogramme de vos points moyens dans chacune des treize catégories à côté de ce qu’y marque le jeu optimal&#xa0;; votre plus grand retard est en %1, %2 contre %3.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Total moyen</translation>
+    </message>
+    <message>
+        <source>Median total</source>
+        <translation>Total médian</translation>
+    </message>
+    <message>
+        <source>Best total</source>
+        <translation>Meilleur total</translation>
+    </message>
+    <message>
+        <source>Upper bonus won</source>
+        <translation>Prime obtenue</translation>
+    </message>
+    <message>
+        <source>Five of a kind in Korvex</source>
+        <translation>Cinq identiques en Korvex</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>Forced roll</source>
+        <translation>Lancer forcé</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Korvex Statistics</source>
+        <translation>Statistiques Korvex</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Dans le temps</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Include games with forced rolls</source>
+        <translation>Inclure les parties avec lancers forcés</translation>
+    </message>
+    <message>
+        <source>Recorded games, newest first</source>
+        <translation>Parties enregistrées, les plus récentes d’abord</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Histogram of totals</source>
+        <translation>Histogramme des totaux</translation>
+    </message>
+    <message>
+        <source>Average points per category beside optimal play</source>
+        <translation>Moyenne de points par catégorie à côté du jeu optimal</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>This game&apos;s moves cannot be read.</source>
+        <translation>Les coups de cette partie sont illisibles.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The games could not be written to %1 (%2).</source>
+        <translation>Les parties n’ont pas pu être écrites dans %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -22,9 +22,12 @@ void setUpApplication() {
     installTranslations(requestedLanguages(LocaleEnvironment::current()));
 }
 
-DesktopGame::DesktopGame() : DesktopGame(std::make_unique<QSettingsStore>()) {}
+// An empty file name is games.sqlite in the player's data location.
+DesktopGame::DesktopGame() : DesktopGame(std::make_unique<QSettingsStore>(), QString()) {}
 
-DesktopGame::DesktopGame(std::unique_ptr<SettingsStore> store)
-    : m_store(std::move(store)), m_game(m_toolkit, m_random, *m_store) {}
+DesktopGame::DesktopGame(std::unique_ptr<SettingsStore> store, const QString& gamesFile)
+    : m_store(std::move(store)),
+      m_history(gamesFile),
+      m_game(m_toolkit, m_random, *m_store, &m_history) {}
 
 }  // namespace korvex

@@ -1,8 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/running_game.h"
 
 namespace korvex {
 
-RunningGame::RunningGame(Toolkit& toolkit, RandomSource& random, SettingsStore& store)
-    : m_toolkit(toolkit), m_hiScores(store, toolkit), m_board(toolkit, random, m_hiScores) {}
+RunningGame::RunningGame(Toolkit& toolkit, RandomSource& random, SettingsStore& store,
+                         GameHistory* history)
+    : m_toolkit(toolkit),
+      m_hiScores(store, toolkit),
+      m_board(toolkit, random, m_hiScores),
+      m_history(history) {
+    if (!m_history) return;
+    const auto reporter = [this](const QString& text, const QString& title) {
+        report(text, title);
+    };
+    // Problems of the record are told on the board; its file opens only when first needed.
+    m_history->setReporter(reporter);
+    m_recordWindows = std::make_unique<LazyRecordViews>(
+        LazyRecordViews::defaultModules(), *m_history, [this] { return m_board.coach().table(); },
+        reporter);
+    m_history->setViews(m_recordWindows.get());
+    m_board.setHistory(m_history);
+}
+
+void RunningGame::report(const QString& text, const QString& title) {
+    m_toolkit.messageBox(&m_board, text, title, MessageButtons::Ok);
+}
 
 }  // namespace korvex

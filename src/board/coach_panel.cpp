@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "board/form1_layout.h"
+#include "review/game_review.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -15,6 +16,7 @@ const QString kAdvice = QStringLiteral("lblCoachAdvice");
 const QString kExpected = QStringLiteral("lblCoachExpected");
 const QString kLast = QStringLiteral("lblCoachLast");
 const QString kGame = QStringLiteral("lblCoachGame");
+const QString kReview = QStringLiteral("lblReview");
 
 // Tenths of a point, with the player's decimal sign ("12.5", "12,5") and no grouping.
 QString points(double value) {
@@ -53,6 +55,22 @@ QString gameLossText(double loss) {
     return QCoreApplication::translate("Coach", "Given up this game: %1 points.").arg(points(loss));
 }
 
+QString gameOverText(int total) {
+    return QCoreApplication::translate("Form1", "Game over: %1 points.").arg(total);
+}
+
+QString decisionsLossText(double loss) {
+    return QCoreApplication::translate("Form1", "Your decisions gave up %1 points.")
+        .arg(points(loss));
+}
+
+QString costliestText(const ReviewedDecision* worst) {
+    if (!worst) return QCoreApplication::translate("Form1", "Every decision was the best.");
+    //: %1 is the turn, %2 the player's move there ("Held 6 6 and rolled"), %3 what it gave up.
+    return QCoreApplication::translate("Form1", "Costliest: turn %1, %2 (%3 points).")
+        .arg(QString::number(worst->turn), describeChoice(*worst), points(worst->loss));
+}
+
 QString diceMark(bool keep) {
     //: Under a die: the coach's best move holds it for the next roll. One short word, as wide
     //: as the die.
@@ -68,12 +86,17 @@ CoachPanel::~CoachPanel() = default;
 
 void CoachPanel::toggle() {
     m_on = !m_on;
-    if (m_on && !m_service) {
+    if (m_on) table();
+    showPanel(m_on);
+    refresh();
+}
+
+const CoachTable* CoachPanel::table() {
+    if (!m_service) {
         m_service = std::make_unique<CoachService>();
         m_service->start(&m_context, [this] { refresh(); });
     }
-    showPanel(m_on);
-    refresh();
+    return m_service->table();
 }
 
 void CoachPanel::showPanel(bool on) {
@@ -84,6 +107,14 @@ void CoachPanel::showPanel(bool on) {
 void CoachPanel::newGame() {
     m_lastLoss.reset();
     m_gameLoss = 0;
+    m_finished.reset();
+    m_board.setVisible(kReview, false);
+    refresh();
+}
+
+void CoachPanel::gameOver(const GameRecord& game) {
+    m_finished = game;
+    m_board.setVisible(kReview, true);
     refresh();
 }
 
@@ -105,7 +136,12 @@ void CoachPanel::refresh() {
     m_board.setText(kExpected, QString());
     if (!m_game.started())
         return m_board.setText(kAdvice, coachNotice(CoachNotice::BeforeFirstRoll));
-    if (m_game.over()) return m_board.setText(kAdvice, coachNotice(CoachNotice::GameOver));
+    if (m_game.over()) {
+        // The summary needs the coach's table; until it is there the panel says only this.
+        m_board.setText(kAdvice, coachNotice(CoachNotice::GameOver));
+        if (m_service->ready()) showSummary();
+        return;
+    }
     if (m_game.lastRollForced())
         return m_board.setText(kAdvice, coachNotice(CoachNotice::ForcedRoll));
     if (!m_service->ready()) return m_board.setText(kAdvice, coachNotice(CoachNotice::Working));
@@ -134,6 +170,16 @@ void CoachPanel::markDice(const std::array<bool, 5>& keep, const std::array<bool
 void CoachPanel::showLosses() {
     m_board.setText(kLast, m_lastLoss ? lastLossText(*m_lastLoss) : QString());
     m_board.setText(kGame, m_lastLoss ? gameLossText(m_gameLoss) : QString());
+}
+
+// The end of a game in three lines: the total, what the decisions gave up, and the worst one.
+void CoachPanel::showSummary() {
+    if (!m_finished) return;
+    const std::optional<GameReview> review = reviewGame(*m_service->table(), *m_finished);
+    if (!review) return;
+    m_board.setText(kAdvice, gameOverText(review->total));
+    m_board.setText(kLast, decisionsLossText(review->totalLoss));
+    m_board.setText(kGame, costliestText(review->costliest()));
 }
 
 }  // namespace korvex

@@ -11,6 +11,8 @@
 #include "coach/coach_advice.h"
 #include "coach/coach_service.h"
 #include "core/game.h"
+#include "record/game_record.h"
+#include "review/game_review.h"
 #include "ui/form_model.h"
 
 namespace korvex {
@@ -21,7 +23,11 @@ QString coachNotice(CoachNotice notice);
 QString expectedTotalText(double total);  // "Expected final total with best play: 254.3"
 QString lastLossText(double loss);        // "Your last choice gave up 3.5 points."
 QString gameLossText(double loss);        // "Given up this game: 12.0 points."
-QString diceMark(bool keep);              // under a die: "keep", or "release" for a held one
+// The end of a game: its total, what the decisions gave up, and the worst one (null: none).
+QString gameOverText(int total);                       // "Game over: 254 points."
+QString decisionsLossText(double loss);                // "Your decisions gave up 21.3 points."
+QString costliestText(const ReviewedDecision* worst);  // "Costliest: turn 5, ... (8.2 points)."
+QString diceMark(bool keep);  // under a die: "keep", or "release" for a held one
 
 class CoachPanel {
   public:
@@ -34,20 +40,27 @@ class CoachPanel {
     // Just before a commit records the selected category (card-order index).
     void beforeCommit(int category);
     void newGame();
+    // The game just ended as recorded: the panel sums it up, and the "Review" link shows.
+    void gameOver(const GameRecord& game);
     // Shows what the coach makes of the game as it stands now.
     void refresh();
+
+    // The coach's table for a review: starts making it if nobody has yet; null until it is there.
+    const CoachTable* table();
 
   private:
     void showPanel(bool on);
     void showAdvice(const Advice& advice);
     void markDice(const std::array<bool, 5>& keep, const std::array<bool, 5>& release);
     void showLosses();
+    void showSummary();
 
     FormModel& m_board;
     const Game& m_game;
     bool m_on = false;
     std::optional<double> m_lastLoss;
     double m_gameLoss = 0;
+    std::optional<GameRecord> m_finished;
     QObject m_context;  // carries the table's "ready" back to the board's thread
     std::unique_ptr<CoachService> m_service;
 };

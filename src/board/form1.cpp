@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/form1.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
 #include "about/frm_about.h"
 #include "board/form1_layout.h"
@@ -34,6 +36,8 @@ void Form1::wireHandlers() {
     onClick(QStringLiteral("Label19"), [this] { Label19_Click(); });
     onClick(QStringLiteral("Label20"), [this] { Label20_Click(); });
     onClick(QStringLiteral("lblHint"), [this] { lblHint_Click(); });
+    onClick(QStringLiteral("lblStatistics"), [this] { lblStatistics_Click(); });
+    onClick(QStringLiteral("lblReview"), [this] { lblReview_Click(); });
     onClick(kRoll, [this] { CB_Roll_Click(); });
     onKeyPress(kRoll, [this](char16_t key) { CB_Roll_KeyPress(key); });
     onClick(kSave, [this] { CB_Save_Click(); });
@@ -55,16 +59,21 @@ void Form1::Form_Unload() {
     toolkit().setPointer(Pointer::Default);
     // A high score whose save was refused earlier would otherwise end with the program.
     if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores();
+    // So would a finished game that the record of games could not take yet.
+    if (m_history && m_history->waiting()) m_history->flush();
 }
 
 void Form1::CB_New_Click() {
     m_game.newGame();
     showGame();
     m_coach.newGame();
+    m_recorder.discard();  // a game left unfinished is not recorded
 }
 
 void Form1::CB_Start_Click() {
     if (m_game.start(m_random) == Game::Roll::Refused) return;
+    m_recorder.started(QDateTime::currentDateTimeUtc());
+    m_recorder.rolled(m_game, m_coach.isOn());
     showGame(kRoll);
     m_coach.refresh();
 }
@@ -100,6 +109,7 @@ void Form1::CB_Roll_Click() {
 // Rolls and shows the dice; the third roll of a turn hands the keyboard to Save.
 void Form1::rollDice() {
     if (m_game.roll(m_random) == Game::Roll::Refused) return;
+    m_recorder.rolled(m_game, m_coach.isOn());
     showGame(m_game.mayRoll() ? QString() : kSave);
     m_coach.refresh();
 }
@@ -122,8 +132,11 @@ void Form1::categoryClick(CategoryId id) {
 }
 
 void Form1::CB_Save_Click() {
-    if (const auto& candidate = m_game.candidate()) m_coach.beforeCommit(int(candidate->id));
-    switch (m_game.commit()) {
+    const std::optional<Candidate> chosen = m_game.candidate();
+    if (chosen) m_coach.beforeCommit(int(chosen->id));
+    const Game::Commit outcome = m_game.commit();
+    if (outcome != Game::Commit::NothingSelected) m_recorder.committed(m_game, chosen->id);
+    switch (outcome) {
         case Game::Commit::NothingSelected:
             toolkit().messageBox(
                 this, QCoreApplication::translate("Form1", "You must choose an item to score."),
@@ -136,6 +149,7 @@ void Form1::CB_Save_Click() {
         case Game::Commit::GameOver:
             showGame(QStringLiteral("CB_New"));
             endGame();
+            recordEnd();  // once the high-score step is over
             m_coach.refresh();
             return;
     }
@@ -153,6 +167,23 @@ void Form1::endGame() {
         toolkit().showModal(list, this);
     }
     m_hiScores.SaveHiScores();
+}
+
+// The finished game goes into the record of games, and the coach's panel sums it up.
+void Form1::recordEnd() {
+    m_lastGame = m_recorder.finished(m_game, QDateTime::currentDateTimeUtc());
+    if (!m_lastGame) return;
+    if (m_history) m_history->record(*m_lastGame);
+    m_coach.gameOver(*m_lastGame);
+}
+
+void Form1::lblStatistics_Click() {
+    if (m_history) m_history->showStatistics();
+}
+
+void Form1::lblReview_Click() {
+    // The history's copy of the game carries the number the database gave it.
+    if (m_history && m_history->lastGame()) m_history->showReview(*m_history->lastGame());
 }
 
 void Form1::showGame(const QString& focus) {

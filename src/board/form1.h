@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Form1`: the board window. It owns the game being played; each handler makes the player's move
-// on it and then shows the whole game in the board's named fields (dice, holds, card, counters,
-// the forced-roll code), which only ever reflect the game and are never read back.
+// on it, hands the game as it now stands to the recorder, and then shows the whole game in the
+// board's named fields (dice, holds, card, counters, the forced-roll code), which only ever
+// reflect the game and are never read back.
 
 #include <memory>
 
@@ -9,6 +11,8 @@
 #include "core/game.h"
 #include "core/random_source.h"
 #include "hiscores/mod_hi_scores.h"
+#include "record/game_history.h"
+#include "record/game_recorder.h"
 #include "ui/form.h"
 
 namespace korvex {
@@ -40,16 +44,25 @@ class Form1 : public Form {
     void categoryClick(CategoryId id);
 
     void lblHint_Click() { m_coach.toggle(); }
+    void lblStatistics_Click();  // "Statistics"
+    void lblReview_Click();      // "Review", shown once a game is over
+
+    // Where finished games go, and the windows that show them; none in a bare board.
+    void setHistory(GameHistory* history) { m_history = history; }
+    // The game most recently finished on this board, as recorded.
+    const std::optional<GameRecord>& lastGame() const { return m_lastGame; }
 
     const Game& game() const { return m_game; }
     FrmAbout* about() const { return m_about.get(); }
     const CoachPanel& coach() const { return m_coach; }
+    CoachPanel& coach() { return m_coach; }
 
   private:
     void wireHandlers();
     void rollDice();
     void endGame();
     void showAbout();
+    void recordEnd();
     // Writes the game into the board's fields; `focus` names the element a move hands the
     // keyboard to, if any.
     void showGame(const QString& focus = QString());
@@ -63,6 +76,9 @@ class Form1 : public Form {
     std::unique_ptr<FrmAbout> m_about;
     Game m_game;
     CoachPanel m_coach{model(), m_game};
+    GameRecorder m_recorder;
+    GameHistory* m_history = nullptr;
+    std::optional<GameRecord> m_lastGame;
 };
 
 }  // namespace korvex

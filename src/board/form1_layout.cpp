@@ -218,6 +218,34 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     out.push_back(about);
 }
 
+// The record of games: a "Statistics" link left of "Hint", and a "Review" link under the coach's
+// panel that shows once a game is over, whether the coach is on or not.
+void addRecordLinks(std::vector<ElementSpec>& out) {
+    out.push_back(
+        {.name = QStringLiteral("lblStatistics"),
+         .left = 8160,
+         .top = 7560,
+         .width = 855,
+         .height = 255,
+         .caption = QCoreApplication::translate("Form1", QT_TRANSLATE_NOOP("Form1", "Statistics")),
+         .font = kLinkFont,
+         .align = Align::Center,
+         .fore = kBlack,
+         .back = kTeal,
+         .shortcut = QStringLiteral("Ctrl+T")});
+    out.push_back(
+        {.name = QStringLiteral("lblReview"),
+         .left = 7440,
+         .top = 4560,
+         .width = 615,
+         .height = 255,
+         .caption = QCoreApplication::translate("Form1", QT_TRANSLATE_NOOP("Form1", "Review")),
+         .font = kLinkFont,
+         .fore = kBlack,
+         .back = kTeal,
+         .visible = false});
+}
+
 // The coach: a "Hint" link beside Help/ and About, a panel in the teal area right of the score
 // card, and a mark under each die it would keep. All hidden until the coach is switched on.
 void addCoach(std::vector<ElementSpec>& out) {
@@ -225,9 +253,11 @@ void addCoach(std::vector<ElementSpec>& out) {
         caption("lblHint", QT_TRANSLATE_NOOP("Form1", "Hint"), 9120, 7560, 495, 255, Align::Center);
     hint.font = kLinkFont, hint.shortcut = QStringLiteral("Ctrl+H");
     out.push_back(hint);
+    addRecordLinks(out);
     const char* captions[] = {QT_TRANSLATE_NOOP("Form1", "Coach"), "", "", "", ""};
     const int top[] = {1440, 1800, 2520, 3120, 3720};
-    const int height[] = {255, 615, 495, 495, 495};
+    // The last line holds the end-of-game summary's costliest decision: three lines of text.
+    const int height[] = {255, 615, 495, 495, 735};
     for (int i = 0; i < 5; ++i) {
         ElementSpec e = caption(QString::fromLatin1(kCoachPanel[i]), captions[i], 7440, top[i],
                                 2760, height[i], Align::Left);

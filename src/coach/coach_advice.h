@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coach's advice for one moment of a game, read from the solved table: which dice to hold and
 // roll again, or which category to score now, and what the game is then expected to end with.

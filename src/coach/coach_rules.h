@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scoring rules the coach plans for. This game's own card is the default; the other set is
 // the traditional card without extra five-of-a-kind points, kept so that the planning machinery

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owns the coach's table and builds it on a worker thread the first time the coach is wanted, so
 // the board never waits for it. The finished table is published once and never changes, so the

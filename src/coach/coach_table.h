@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coach's table: for every turn-start state of a game that can arise, the expected points
 // still to come with best play. A state is the set of used categories, the upper sum capped at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every handful of dice the coach reasons about: the 462 handfuls of zero to five dice that can be
 // kept between rolls, the last 252 of which are the distinct rolls of all five. A handful is a

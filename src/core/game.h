@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One game of Korvex as a value: the five dice and their holds, the rolls of this turn, the card,
 // and the run's forced-roll code. Its transitions are the moves a player makes (START, Roll, a

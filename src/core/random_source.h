@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the dice come from. One generator for the whole program: draw a single-precision value
 // in [0, 1), and reseed from the clock before every ordinary roll. Tests inject their own.

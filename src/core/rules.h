@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the card, in one place: the thirteen categories in card order with their titles,
 // value rules and section, the upper bonus, the extra points for a later five of a kind, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value rules of the thirteen categories: pure functions of five faces (1 to 6, in position
 // order). No board and no toolkit here, so every rule can be swept over all 7,776 rolls.

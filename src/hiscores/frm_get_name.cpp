@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hiscores/frm_get_name.h"
 
 namespace korvex {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `frmGetName`: shows a new high score and takes up to three initials for it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `frmHiScores`: the list of the ten best totals, highest first. Asks for the initials of the
 // row a finished game's total went into, when it is given one, and can clear the stored table.

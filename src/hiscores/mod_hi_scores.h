@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `modHiScores`: the table of the ten best totals with the players' initials, and the six
 // operations on it. It lives for the whole run; the board checks a finished game's total against

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real settings store: the user's own Korvex settings file (an ini file, on Linux
 // ~/.config/Korvex/Korvex.conf) in the very form QSettings has always written it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file on disk, handled byte by byte: read only when it is a regular file and only
 // up to a bound, replaced whole and atomically, and guarded between copies of the game by a lock

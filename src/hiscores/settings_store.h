@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store, addressed by section and key (the application is the store's
 // own). The real one is the user's settings file; tests use an in-memory one. A store that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window as data plus handlers: the stored layout, the model that holds its state, and the
 // handler tables that turn element events into calls of named handlers. Subclasses fill the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of one window: one text per element name, plus the visible, enabled, border and bold
 // flags and the keyboard focus. Handlers read and write it by name; a toolkit watches it through

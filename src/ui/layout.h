@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stored layout of a window: what every element is when the window is created, as a table.
 // Positions and sizes are in twips (15 twips = 1 pixel at 96 dpi), measured from the top left of

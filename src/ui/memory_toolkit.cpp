@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/memory_toolkit.h"
 
 #include "korvex_version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A toolkit without a display, for tests and for anything that drives the game headless. A modal
 // window runs a scripted reaction ("type ab, press OK") and then closes if the script left it

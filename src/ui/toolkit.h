@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one narrow interface through which every window's handlers reach the desktop: show a
 // window modally or modelessly, close it, ask with a message box, set the application's mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its captions from the program's identity, its layout, and its one instance.
 
 #include "about/frm_about.h"

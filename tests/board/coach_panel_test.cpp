@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach on the board: switched by the Hint link, it reads the board, advises, marks the
 // dice worth keeping and counts the points each choice gave up, without touching the game.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole turns and games through the board's real handlers, with chosen dice.
 
 #include "core/rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's life outside a turn: load, New Game, START, Exit, and the windows it opens.
 
 #include "about/frm_about.h"

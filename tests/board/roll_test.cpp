@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolling and holding: the three rolls of a turn, holds through ordinary rolls, and the forced
 // rolls armed by keys typed on the Roll button.
 

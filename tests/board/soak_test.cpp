@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of games of random clicks — legal and illegal, as a player's mouse could make them —
 // with the score card's invariants checked after every event.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A high score whose save the store refused is kept, and stored at the next chance: when the
 // list is opened again, or when the board closes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Solved tables shared by the coach tests of one test program: each rule set is solved at most
 // once per process, and only when a test asks for it.

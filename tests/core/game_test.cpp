@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's transitions on their own: what each refuses (leaving the game exactly as it was),
 // and what a new game keeps. Whole games through the board are in tests/board.
 

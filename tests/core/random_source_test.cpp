@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production dice: uniform faces even when the clock does not move between reseeds.
 
 #include "core/random_source.h"

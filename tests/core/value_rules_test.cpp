@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value rules over every one of the 7,776 rolls, against counts worked out independently,
 // and the worked examples of the rules as a table.
 

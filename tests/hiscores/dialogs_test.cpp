@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list and the initials dialog, driven through the in-memory toolkit as the player would.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score table's rules and failure paths, on a store held in memory.
 
 #include "hiscores/mod_hi_scores.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score table on real settings files in a temporary folder: the exact stored text,
 // round trips of awkward initials, files that cannot be written or read, and two copies of the
 // game saving into one file.

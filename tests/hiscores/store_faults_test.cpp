@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file under the faults met outside: copies of the game saving at once in several
 // processes, locks left by killed copies, named pipes and devices where the file should be,
 // refused writes, changes that keep size and time stamp, and files as QSettings writes them.

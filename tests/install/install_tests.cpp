@@ -131,7 +131,8 @@ TEST_F(InstalledTree, putsEveryFileWhereTheDesktopLooks) {
                             QStringLiteral("share/man/man6/korvex.6.gz"),
                             QStringLiteral("share/doc/korvex/copyright"),
                             QStringLiteral("share/doc/korvex/changelog.gz"),
-                            kSvgPath};
+                            kSvgPath,
+                            QStringLiteral(KORVEX_RECORDS_MODULE)};
     for (int size : kPngSizes) expected << pngPath(size);
     for (const QString& language : QStringLiteral(KORVEX_LANGUAGES).split(u' '))
         expected << QStringLiteral("share/korvex/translations/korvex_%1.qm").arg(language);

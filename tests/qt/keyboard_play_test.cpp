@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game without a mouse: Tab walks the stored focus order and then every die and score
 // box, Space and Enter press, select and hold exactly as clicks do.
 

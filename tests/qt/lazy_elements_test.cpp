@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Elements hidden when a window opens get their widgets only when they first show: they must then
 // sit, stack, take the focus in tab order, answer clicks and carry their names exactly as if they
 // had been built with the window. Also the program icon, painted per size on demand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt toolkit's tests run real widgets on the offscreen platform: no display, no human.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn pictures: die faces in the usual pip layout, crisp at a doubled device pixel ratio
 // (no grey steps along the straight outline, solid pips), a held die's frame, and the icon.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for the Qt toolkit's tests: a form that records every event it hears, a small dialog
 // layout with one element of each kind, and plain key and mouse input sent to a widget.

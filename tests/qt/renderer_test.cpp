@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generic renderer against the real board and a small test dialog: geometry in pixels, the
 // model mirrored on the widgets, clicks and keys reaching the handlers, keyboard play, the
 // wrapped Save caption, Escape and Enter in dialogs, and the names a screen reader announces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, activating and closing windows: the order the handlers rely on, one instance of a
 // modeless window, modal calls that return only after the window has closed, and an owner that
 // hears exactly once that it is active again after its modal child has closed.

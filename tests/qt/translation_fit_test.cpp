@@ -140,6 +140,29 @@ QStringList misfits(const QtToolkit& toolkit, const Form& form) {
     return found;
 }
 
+// The end of a game: the widest total, losses, and the costliest move of every kind.
+void addSummaryTexts(std::vector<std::pair<QString, QString>>& texts) {
+    texts.emplace_back(QStringLiteral("lblCoachAdvice"), gameOverText(1575));
+    texts.emplace_back(QStringLiteral("lblCoachLast"), decisionsLossText(888.8));
+    const QString costliest = QStringLiteral("lblCoachGame");
+    texts.emplace_back(costliest, costliestText(nullptr));
+    ReviewedDecision worst;
+    worst.turn = 13;
+    worst.loss = 88.8;
+    worst.faces = {6, 6, 6, 6, 5};
+    for (const std::array<bool, 5>& held :
+         {std::array<bool, 5>{}, {true, true, true, true, false}, {true, true, true, true, true}}) {
+        worst.held = held;
+        texts.emplace_back(costliest, costliestText(&worst));
+    }
+    worst.kind = ReviewedDecision::Kind::Score;
+    worst.points = 50;
+    for (int category = 0; category < kCategoryCount; ++category) {
+        worst.category = category;
+        texts.emplace_back(costliest, costliestText(&worst));
+    }
+}
+
 // What the coach panel can say, with the widest numbers a game gives.
 std::vector<std::pair<QString, QString>> coachTexts() {
     std::vector<std::pair<QString, QString>> texts;
@@ -180,6 +203,7 @@ std::vector<std::pair<QString, QString>> coachTexts() {
     texts.emplace_back(QStringLiteral("lblCoachGame"), gameLossText(888.8));
     for (int p = 1; p <= 5; ++p)
         for (bool keep : {true, false}) texts.emplace_back(keepMark(p), diceMark(keep));
+    addSummaryTexts(texts);
     return texts;
 }
 
@@ -230,6 +254,7 @@ TEST_P(TranslationFit, boardWithEveryCoachTextFits) {
     FormModel& model = board.model();
     for (const char* name : kCoachPanel) model.setVisible(QString::fromLatin1(name), true);
     for (int p = 1; p <= 5; ++p) model.setVisible(keepMark(p), true);
+    model.setVisible(QStringLiteral("lblReview"), true);
     QStringList found = misfits(toolkit, board);
     for (const auto& [element, text] : coachTexts()) {
         model.setText(element, text);

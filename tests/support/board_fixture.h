@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A board driven through its real handlers on the in-memory toolkit, with dice chosen by the
 // test: a whole game in a few lines.

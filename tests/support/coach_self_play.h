@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole games played by the coach's own advice with fair random dice, scored by the card's rules
 // directly (value rules, upper bonus, extra five-of-a-kind points), as an independent check that

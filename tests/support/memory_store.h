@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings store held in memory, for tests and headless runs. It can be told to refuse writes
 // or its lock, to stand for a settings file that cannot be written or another copy of the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A random source whose draws are chosen by the test: each queued face comes out as a value
 // that the roll turns into that face. With nothing queued it falls back to a fixed sequence.

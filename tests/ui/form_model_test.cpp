@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form model and the in-memory toolkit: what every window's handlers stand on.
 
 #include "ui/form_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view of one open form: it builds the form's frame and widgets from the layout table, keeps
 // them in step with the form's model, names them for screen readers, and turns widget events

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's drawn pictures, painted at whatever resolution the painter's device has, so they
 // stay crisp on HiDPI screens. Rectangles are in logical pixels.

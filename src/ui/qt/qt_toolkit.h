@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt toolkit: opens, shows and closes forms, each through a view that builds its widgets from
 // the layout table and keeps them in step with the form's model; runs modal loops and message

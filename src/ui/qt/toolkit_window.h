@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Qt toolkit keeps for one open form: its view, and the state that decides when the
 // form hears that it has become the active window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy of the game reduced to its high scores, for tests that need several processes on one
 // settings file.
 //

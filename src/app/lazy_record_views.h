@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The board's "Statistics" and "Review" links, as the running game provides them: the windows
+// live in a module (korvex-records) that is loaded the first time a player asks for one, so
+// that starting the game never loads the chart libraries. A module that cannot be loaded is
+// reported once per request, and the game goes on.
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "record/record_views.h"
+
+namespace korvex {
+
+class CoachTable;
+class GameHistory;
+
+class LazyRecordViews : public RecordViews {
+  public:
+    using TableSource = std::function<const CoachTable*()>;
+    using Reporter = std::function<void(const QString& text, const QString& title)>;
+
+    // `modules` are the files tried in turn, the first that loads wins.
+    LazyRecordViews(QStringList modules, GameHistory& history, TableSource table, Reporter report);
+    ~LazyRecordViews() override;
+
+    // Where the game looks for the module: beside the program, then where it is installed.
+    static QStringList defaultModules();
+
+    void showStatistics() override;
+    void showReview(const GameRecord& record) override;
+    bool loaded() const { return m_views != nullptr; }
+
+  private:
+    RecordViews* views(const QString& title);
+
+    QStringList m_modules;
+    GameHistory& m_history;
+    TableSource m_table;
+    Reporter m_report;
+    std::unique_ptr<RecordViews> m_views;
+};
+
+}  // namespace korvex

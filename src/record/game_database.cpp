@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/game_database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <atomic>
+
+#include "core/rules.h"
+
+namespace korvex {
+namespace {
+
+// SQLite's result codes for a file that is not a sound database.
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+
+// Each step brings the file from one schema version to the next; a new version appends a step.
+const std::vector<std::vector<const char*>> kMigrations = {
+    {
+        "CREATE TABLE games (id INTEGER PRIMARY KEY, started TEXT NOT NULL,"
+        " finished TEXT NOT NULL, total INTEGER NOT NULL, bonus INTEGER NOT NULL,"
+        " extra INTEGER NOT NULL, forced INTEGER NOT NULL, coach INTEGER NOT NULL,"
+        " ones INTEGER NOT NULL, twos INTEGER NOT NULL, threes INTEGER NOT NULL,"
+        " fours INTEGER NOT NULL, fives INTEGER NOT NULL, sixes INTEGER NOT NULL,"
+        " three_of_a_kind INTEGER NOT NULL, four_of_a_kind INTEGER NOT NULL,"
+        " full_house INTEGER NOT NULL, small_straight INTEGER NOT NULL,"
+        " large_straight INTEGER NOT NULL, korvex INTEGER NOT NULL, chance INTEGER NOT NULL)",
+        "CREATE TABLE turns (game_id INTEGER NOT NULL REFERENCES games(id),"
+        " turn INTEGER NOT NULL CHECK (turn BETWEEN 1 AND 13), category TEXT NOT NULL,"
+        " points INTEGER NOT NULL, PRIMARY KEY (game_id, turn))",
+        "CREATE TABLE rolls (game_id INTEGER NOT NULL REFERENCES games(id),"
+        " turn INTEGER NOT NULL CHECK (turn BETWEEN 1 AND 13),"
+        " roll INTEGER NOT NULL CHECK (roll BETWEEN 1 AND 3), faces TEXT NOT NULL,"
+        " held TEXT NOT NULL, forced INTEGER NOT NULL, PRIMARY KEY (game_id, turn, roll))",
+        "CREATE INDEX games_by_finished ON games(finished)",
+    },
+};
+
+// The texts of GameDatabase, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameDatabase)
+};
+
+QString timeText(const QDateTime& time) {
+    return time.toUTC().toString(Qt::ISODate);
+}
+
+QDateTime timeOf(const QVariant& value) {
+    QDateTime time = QDateTime::fromString(value.toString(), Qt::ISODate);
+    time.setTimeSpec(Qt::UTC);
+    return time;
+}
+
+// The card's columns of the games table, in card order. They repeat the turns' points, so
+// that the statistics read one row a game instead of thirteen.
+const char* const kCardColumns =
+    "ones, twos, threes, fours, fives, sixes, three_of_a_kind, four_of_a_kind, full_house,"
+    " small_straight, large_straight, korvex, chance";
+
+}  // namespace
+
+GameDatabase::GameDatabase(QString path) : m_path(std::move(path)) {
+    static std::atomic<int> counter{0};
+    m_connection = QStringLiteral("korvex-games-%1").arg(++counter);
+}
+
+GameDatabase::~GameDatabase() {
+    close();
+}
+
+QString GameDatabase::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/games.sqlite");
+}
+
+bool GameDatabase::failed(const QString& what, const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    m_damaged = code == kSqliteCorrupt || code == kSqliteNotADatabase;
+    m_error = what + QStringLiteral(": ") + error.text();
+    return false;
+}
+
+bool GameDatabase::open() {
+    if (m_ready) return true;
+    if (openFile()) return true;
+    // A file that is not a database any more is kept for the player, and a new one started.
+    return m_damaged && setAside() && openFile();
+}
+
+bool GameDatabase::openFile() {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        m_error = Text::tr("the SQLite driver of Qt SQL is not installed");
+        return false;
+    }
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+        m_error = Text::tr("its folder cannot be made");
+        return false;
+    }
+    if (!QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.isOpen() && !db.open()) return failed(Text::tr("cannot open"), db.lastError());
+    {
+        QSqlQuery query(db);
+        // Readers and one writer at a time, across every running copy of the game.
+        if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+            return failed(Text::tr("cannot read"), query.lastError());
+        // With the log, a commit that skips the disk flush can be lost to a power cut but never
+        // damages the file; a game ending must not wait for the disk.
+        if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
+            return failed(Text::tr("cannot read"), query.lastError());
+    }
+    m_ready = migrate();
+    return m_ready;
+}
+
+bool GameDatabase::migrate() {
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    // Taken for writing first, so that two copies starting together migrate one after the other.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(Text::tr("cannot write"), query.lastError());
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        failed(Text::tr("cannot read"), query.lastError());
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version > kSchemaVersion) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        m_error = Text::tr("it was written by a newer version of Korvex");
+        return false;
+    }
+    for (int v = version; v < kSchemaVersion; ++v)
+        for (const char* statement : kMigrations[std::size_t(v)])
+            if (!query.exec(QString::fromLatin1(statement))) {
+                failed(Text::tr("cannot update"), query.lastError());
+                query.exec(QStringLiteral("ROLLBACK"));
+                return false;
+            }
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) ||
+        !query.exec(QStringLiteral("COMMIT"))) {
+        failed(Text::tr("cannot write"), query.lastError());
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    return true;
+}
+
+void GameDatabase::close() {
+    if (QSqlDatabase::contains(m_connection)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_ready = false;
+}
+
+bool GameDatabase::setAside() {
+    close();
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = m_path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFile::exists(target); ++n)
+        target = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    if (!QFile::rename(m_path, target)) {
+        m_error = Text::tr("it is damaged and cannot be renamed");
+        return false;
+    }
+    // The log files belong to the damaged database; they go with it, so the new one starts clean.
+    for (const char* suffix : {"-wal", "-shm"})
+        if (QFile::exists(m_path + QLatin1String(suffix)))
+            QFile::rename(m_path + QLatin1String(suffix), target + QLatin1String(suffix));
+    m_setAside = target;
+    m_damaged = false;
+    return true;
+}
+
+std::optional<QString> GameDatabase::takeSetAside() {
+    std::optional<QString> name = std::move(m_setAside);
+    m_setAside.reset();
+    return name;
+}
+
+bool GameDatabase::store(GameRecord& record) {
+    return store(&record, 1);
+}
+
+bool GameDatabase::store(GameRecord* records, std::size_t count) {
+    if (!open()) return false;
+    if (writeGames(records, count)) return true;
+    // Damage found while writing: keep the file aside and write the games into a new one.
+    return m_damaged && setAside() && openFile() && writeGames(records, count);
+}
+
+bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(Text::tr("cannot write"), query.lastError());
+    std::vector<qint64> ids;
+    for (std::size_t i = 0; i < count; ++i) {
+        ids.push_back(insertGame(db, records[i]));
+        if (ids.back() == 0) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        failed(Text::tr("cannot write"), query.lastError());
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) records[i].id = ids[i];
+    return true;
+}
+
+qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record) {
+    const auto fail = [this](const QSqlQuery& query) {
+        failed(Text::tr("cannot write"), query.lastError());
+        return qint64(0);
+    };
+    QSqlQuery game(db);
+    game.prepare(
+        QStringLiteral("INSERT INTO games (started, finished, total, bonus, extra, forced,"
+                       " coach, %1) VALUES (?, ?, ?, ?, ?, ?, ?%2)")
+            .arg(QLatin1String(kCardColumns), QStringLiteral(", ?").repeated(kCategoryCount)));
+    for (const QVariant& v :
+         {QVariant(timeText(record.started)), QVariant(timeText(record.finished)),
+          QVariant(record.total), QVariant(record.bonus), QVariant(record.extra),
+          QVariant(int(record.forced)), QVariant(int(record.coach))})
+        game.addBindValue(v);
+    for (int points : record.categoryPoints()) game.addBindValue(points);
+    if (!game.exec()) return fail(game);
+    const qint64 id = game.lastInsertId().toLongLong();
+    QSqlQuery turn(db), roll(db);
+    turn.prepare(
+        QStringLiteral("INSERT INTO turns (game_id, turn, category, points) VALUES (?, ?, ?, ?)"));
+    roll.prepare(QStringLiteral(
+        "INSERT INTO rolls (game_id, turn, roll, faces, held, forced) VALUES (?, ?, ?, ?, ?, ?)"));
+    for (std::size_t t = 0; t < record.turns.size(); ++t) {
+        const TurnRecord& played = record.turns[t];
+        const bool known = played.category >= 0 && played.category < kCategoryCount;
+        turn.bindValue(0, id);
+        turn.bindValue(1, int(t) + 1);
+        // Stored data holds the card's own English titles, whatever language the board speaks.
+        turn.bindValue(2, known ? QString::fromLatin1(category(played.category).title) : QString());
+        turn.bindValue(3, played.points);
+        if (!turn.exec()) return fail(turn);
+        for (std::size_t r = 0; r < played.rolls.size(); ++r) {
+            const RollRecord& thrown = played.rolls[r];
+            roll.bindValue(0, id);
+            roll.bindValue(1, int(t) + 1);
+            roll.bindValue(2, int(r) + 1);
+            roll.bindValue(3, facesText(thrown.faces));
+            roll.bindValue(4, heldText(thrown.held));
+            roll.bindValue(5, int(thrown.forced));
+            if (!roll.exec()) return fail(roll);
+        }
+    }
+    return id;
+}
+
+std::optional<std::vector<GameSummary>> GameDatabase::summaries() {
+    if (!open()) return std::nullopt;
+    if (auto games = readSummaries()) return games;
+    // A damaged file still gives way to a new one; its games stay in the renamed copy.
+    if (m_damaged && setAside() && openFile()) return readSummaries();
+    return std::nullopt;
+}
+
+std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // Times come as seconds: parsing ten thousand ISO texts would cost more than the query.
+    if (!query.exec(QStringLiteral("SELECT id, strftime('%s', started), strftime('%s', finished),"
+                                   " total, bonus, extra, forced, coach, %1 FROM games"
+                                   " ORDER BY finished, id")
+                        .arg(QLatin1String(kCardColumns)))) {
+        failed(Text::tr("cannot read"), query.lastError());
+        return std::nullopt;
+    }
+    std::vector<GameSummary> games;
+    while (query.next()) {
+        GameSummary& g = games.emplace_back();
+        g.id = query.value(0).toLongLong();
+        g.started = QDateTime::fromSecsSinceEpoch(query.value(1).toLongLong(), Qt::UTC);
+        g.finished = QDateTime::fromSecsSinceEpoch(query.value(2).toLongLong(), Qt::UTC);
+        g.total = query.value(3).toInt();
+        g.bonus = query.value(4).toInt();
+        g.extra = query.value(5).toInt();
+        g.forced = query.value(6).toInt() != 0;
+        g.coach = query.value(7).toInt() != 0;
+        for (int c = 0; c < kCategoryCount; ++c)
+            g.points[std::size_t(c)] = query.value(8 + c).toInt();
+    }
+    if (query.lastError().isValid()) {
+        failed(Text::tr("cannot read"), query.lastError());
+        return std::nullopt;
+    }
+    return games;
+}
+
+std::optional<GameRecord> GameDatabase::game(qint64 id) {
+    if (!open()) return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("SELECT started, finished, total, bonus, extra, forced, coach"
+                       " FROM games WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next()) {
+        failed(Text::tr("cannot read"), query.lastError());
+        return std::nullopt;
+    }
+    GameRecord record{id,
+                      timeOf(query.value(0)),
+                      timeOf(query.value(1)),
+                      {},
+                      query.value(3).toInt(),
+                      query.value(4).toInt(),
+                      query.value(2).toInt(),
+                      query.value(5).toInt() != 0,
+                      query.value(6).toInt() != 0};
+    if (!readTurns(record)) return std::nullopt;
+    return record;
+}
+
+bool GameDatabase::readTurns(GameRecord& record) {
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery turns(db), rolls(db);
+    turns.prepare(
+        QStringLiteral("SELECT turn, category, points FROM turns WHERE game_id = ? ORDER BY turn"));
+    turns.addBindValue(record.id);
+    rolls.prepare(QStringLiteral(
+        "SELECT turn, roll, faces, held, forced FROM rolls WHERE game_id = ? ORDER BY turn, roll"));
+    rolls.addBindValue(record.id);
+    if (!turns.exec() || !rolls.exec()) {
+        failed(Text::tr("cannot read"),
+               turns.lastError().isValid() ? turns.lastError() : rolls.lastError());
+        return false;
+    }
+    m_error = Text::tr("the game's moves are not readable");
+    while (turns.next()) {
+        if (turns.value(0).toInt() != int(record.turns.size()) + 1) return false;
+        record.turns.push_back(
+            {{}, categoryOfTitle(turns.value(1).toString()), turns.value(2).toInt()});
+    }
+    while (rolls.next()) {
+        const int turn = rolls.value(0).toInt();
+        const auto faces = facesFromText(rolls.value(2).toString());
+        const auto held = heldFromText(rolls.value(3).toString());
+        if (turn < 1 || turn > int(record.turns.size()) || !faces || !held) return false;
+        record.turns[std::size_t(turn - 1)].rolls.push_back(
+            {*faces, *held, rolls.value(4).toInt() != 0});
+    }
+    m_error.clear();
+    return true;
+}
+
+}  // namespace korvex

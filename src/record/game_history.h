@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Every game played, as the rest of the program sees it: finished games go in, summaries and
+// whole records come out. It owns the game database and opens it only when first needed, keeps
+// in memory any game that could not be written and writes it at the next chance, and reports
+// each problem to the player once. The high-score table is none of its business.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "record/game_record.h"
+#include "record/game_summary.h"
+
+namespace korvex {
+
+class GameDatabase;
+class RecordViews;
+
+class GameHistory {
+  public:
+    // Shows a problem to the player: text and title of a message box.
+    using Reporter = std::function<void(const QString& text, const QString& title)>;
+
+    // `path` is the database file; empty for games.sqlite in the player's data location.
+    explicit GameHistory(QString path = {});
+    ~GameHistory();
+
+    void setReporter(Reporter reporter) { m_reporter = std::move(reporter); }
+    void setViews(RecordViews* views) { m_views = views; }
+
+    // A finished game: written now together with any kept from earlier refusals, or kept.
+    void record(const GameRecord& game);
+    // Writes the games kept in memory; true when none is left waiting.
+    bool flush();
+    std::size_t waiting() const { return m_waiting.size(); }
+
+    // Every game, oldest first: the stored ones, then those still waiting to be written (with
+    // negative numbers). Reports a database that cannot be read and gives what it has.
+    std::vector<GameSummary> summaries();
+    // A whole game by its summary's number.
+    std::optional<GameRecord> game(qint64 id);
+    // The game most recently finished in this run.
+    const std::optional<GameRecord>& lastGame() const { return m_last; }
+    QString path() const;
+
+    void showStatistics();
+    void showReview(const GameRecord& game);
+
+  private:
+    GameDatabase& database();
+    void reportSetAside();
+    void reportRefusal();
+
+    QString m_path;
+    std::unique_ptr<GameDatabase> m_database;
+    std::vector<GameRecord> m_waiting;
+    std::optional<GameRecord> m_last;
+    Reporter m_reporter;
+    RecordViews* m_views = nullptr;
+    bool m_refusalReported = false;
+};
+
+}  // namespace korvex

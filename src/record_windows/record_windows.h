@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The Qt windows behind the board's "Statistics" and "Review" links: one Statistics window,
+// opened again where it was, and one review at a time. The coach's table for a review comes
+// from the board's coach, which makes it on first need.
+
+#include <QPointer>
+#include <memory>
+
+#include "record/record_views.h"
+#include "record_windows/review_window.h"
+#include "record_windows/statistics_window.h"
+
+namespace korvex {
+
+class GameHistory;
+
+class RecordWindows : public RecordViews {
+  public:
+    RecordWindows(GameHistory& history, ReviewWindow::TableSource table);
+    ~RecordWindows() override;
+
+    void showStatistics() override;
+    void showReview(const GameRecord& record) override;
+
+    StatisticsWindow* statistics() const { return m_statistics.get(); }
+    ReviewWindow* review() const { return m_review.get(); }
+
+  private:
+    GameHistory& m_history;
+    ReviewWindow::TableSource m_table;
+    std::unique_ptr<StatisticsWindow> m_statistics;
+    std::unique_ptr<ReviewWindow> m_review;
+};
+
+}  // namespace korvex

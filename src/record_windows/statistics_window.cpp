@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record_windows/statistics_window.h"
+
+#include <QAbstractTableModel>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/rules.h"
+#include "record/game_history.h"
+#include "record/optimal_averages.h"
+#include "record_windows/statistics_charts.h"
+
+namespace korvex {
+namespace {
+
+// The texts of StatisticsWindow, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
+};
+
+const char* const kFigureNames[] = {
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Games played"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Average total"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Median total"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Best total"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Upper bonus won"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Five of a kind in Korvex"),
+};
+
+QString percent(double share) {
+    return QLocale().toString(100 * share, 'f', 1) + QStringLiteral(" %");
+}
+
+QString onePlace(double value) {
+    return QLocale().toString(value, 'f', 1);
+}
+
+}  // namespace
+
+// The list of games, newest first, read straight from the summaries: a model rather than
+// thousands of table items keeps the window quick to open.
+class GamesTableModel : public QAbstractTableModel {
+  public:
+    explicit GamesTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+    void setGames(const std::vector<GameSummary>* games) {
+        beginResetModel();
+        m_games = games;
+        endResetModel();
+    }
+    const GameSummary& game(int row) const {
+        return (*m_games)[m_games->size() - 1 - std::size_t(row)];
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || !m_games ? 0 : int(m_games->size());
+    }
+    int columnCount(const QModelIndex& = {}) const override { return 4; }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole && role != Qt::TextAlignmentRole) return {};
+        if (role == Qt::TextAlignmentRole)
+            return index.column() == 0 ? QVariant() : QVariant(Qt::AlignCenter);
+        const GameSummary& g = game(index.row());
+        switch (index.column()) {
+            case 0:
+                return QLocale().toString(g.finished.toLocalTime(), QLocale::ShortFormat);
+            case 1:
+                return g.total;
+            case 2:
+                return g.forced ? Text::tr("yes") : QString();
+            default:
+                return g.coach ? Text::tr("on") : QString();
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        static const char* const names[] = {QT_TRANSLATE_NOOP("StatisticsWindow", "Finished"),
+                                            QT_TRANSLATE_NOOP("StatisticsWindow", "Total"),
+                                            QT_TRANSLATE_NOOP("StatisticsWindow", "Forced roll"),
+                                            QT_TRANSLATE_NOOP("StatisticsWindow", "Coach")};
+        return Text::tr(names[section]);
+    }
+
+  private:
+    const std::vector<GameSummary>* m_games = nullptr;
+};
+
+StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_history(history), m_review(std::move(review)) {
+    setWindowTitle(Text::tr("Korvex Statistics"));
+    m_warn = [this](const QString& title, const QString& text) {
+        QMessageBox::warning(this, title, text);
+    };
+    setObjectName(QStringLiteral("StatisticsWindow"));
+    // Closing the board ends the game even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFigures());
+    m_tabs = new QTabWidget;
+    m_histogram = new QChartView;
+    m_overTime = new QChartView;
+    auto* categories = new QWidget;
+    auto* categoryLayout = new QHBoxLayout(categories);
+    m_categories = new QChartView;
+    m_categoryTable = new QTableWidget(kCategoryCount, 3);
+    m_categoryTable->setAccessibleName(Text::tr("Average points per category"));
+    categoryLayout->addWidget(m_categories, 3);
+    categoryLayout->addWidget(m_categoryTable, 2);
+    for (QChartView* view : {m_histogram, m_overTime, m_categories})
+        view->setRenderHint(QPainter::Antialiasing);
+    m_tabs->addTab(m_histogram, Text::tr("Totals"));
+    m_tabs->addTab(m_overTime, Text::tr("Over time"));
+    m_tabs->addTab(categories, Text::tr("Categories"));
+    m_tabs->addTab(buildGamesTab(), Text::tr("Games"));
+    layout->addWidget(m_tabs, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* exportButton = new QPushButton(Text::tr("Export…"));
+    auto* close = new QPushButton(Text::tr("Close"));
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportGames(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(exportButton);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    resize(860, 640);
+}
+
+StatisticsWindow::~StatisticsWindow() = default;
+
+QWidget* StatisticsWindow::buildFigures() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < int(std::size(kFigureNames)); ++i) {
+        auto* name = new QLabel(Text::tr(kFigureNames[i]) + QLatin1Char(':'));
+        auto* value = new QLabel;
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        name->setBuddy(value);
+        grid->addWidget(name, i % 3, (i / 3) * 2);
+        grid->addWidget(value, i % 3, (i / 3) * 2 + 1);
+        m_values.push_back(value);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    m_includeForced = new QCheckBox(Text::tr("Include games with forced rolls"));
+    connect(m_includeForced, &QCheckBox::toggled, this, [this] { fill(); });
+    grid->addWidget(m_includeForced, 3, 0, 1, 4);
+    return box;
+}
+
+QWidget* StatisticsWindow::buildGamesTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    m_model = new GamesTableModel(this);
+    m_list = new QTableView;
+    m_list->setModel(m_model);
+    m_list->setAccessibleName(Text::tr("Recorded games, newest first"));
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->verticalHeader()->hide();
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(m_list, &QTableView::doubleClicked, this, [this] { reviewSelected(); });
+    m_reviewButton = new QPushButton(Text::tr("Review"));
+    connect(m_reviewButton, &QPushButton::clicked, this, [this] { reviewSelected(); });
+    layout->addWidget(m_list, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_reviewButton);
+    layout->addLayout(row);
+    return page;
+}
+
+void StatisticsWindow::reload() {
+    // A game a refused write kept in memory gets another chance now.
+    m_history.flush();
+    m_games = m_history.summaries();
+    m_model->setGames(&m_games);
+    m_reviewButton->setEnabled(!m_games.empty());
+    fill();
+}
+
+void StatisticsWindow::fill() {
+    m_statistics = computeStatistics(m_games, m_includeForced->isChecked());
+    fillFigures();
+    fillCategoryTable();
+    QString description;
+    const auto show = [&](QChartView* view, QChart* chart, const QString& name) {
+        QChart* old = view->chart();
+        view->setChart(chart);
+        delete old;
+        view->setAccessibleName(name);
+        view->setAccessibleDescription(description);
+        view->setToolTip(description);
+    };
+    show(m_histogram, totalsHistogram(m_statistics, description), Text::tr("Histogram of totals"));
+    show(m_overTime, totalsOverTime(m_statistics, description), Text::tr("Totals over time"));
+    show(m_categories, categoryComparison(m_statistics, description),
+         Text::tr("Average points per category beside optimal play"));
+}
+
+void StatisticsWindow::fillFigures() {
+    const GameStatistics& s = m_statistics;
+    const bool any = s.games > 0;
+    const QString none = QStringLiteral("–");
+    const QString texts[] = {
+        QLocale().toString(s.games),       any ? onePlace(s.average) : none,
+        any ? onePlace(s.median) : none,   any ? QLocale().toString(s.best) : none,
+        any ? percent(s.bonusRate) : none, any ? percent(s.fiveOfAKindRate) : none};
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        m_values[i]->setText(texts[i]);
+        m_values[i]->setAccessibleName(Text::tr(kFigureNames[i]) + QStringLiteral(": ") + texts[i]);
+    }
+}
+
+void StatisticsWindow::fillCategoryTable() {
+    m_categoryTable->setHorizontalHeaderLabels(
+        {Text::tr("Category"), Text::tr("Yours"), Text::tr("Optimal play")});
+    m_categoryTable->verticalHeader()->hide();
+    m_categoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const QString values[] = {categoryTitle(c),
+                                  m_statistics.games
+                                      ? onePlace(m_statistics.categoryAverage[std::size_t(c)])
+                                      : QStringLiteral("–"),
+                                  onePlace(kOptimalAverages.category[std::size_t(c)])};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(values[column]);
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_categoryTable->setItem(c, column, item);
+        }
+    }
+    m_categoryTable->resizeColumnsToContents();
+    m_categoryTable->horizontalHeader()->setStretchLastSection(true);
+}
+
+void StatisticsWindow::reviewSelected() {
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    const int row = rows.isEmpty() ? 0 : rows.front().row();
+    if (row >= m_model->rowCount()) return;
+    if (const std::optional<GameRecord> game = m_history.game(m_model->game(row).id)) {
+        if (m_review) m_review(*game);
+    } else {
+        m_warn(Text::tr("Review"), Text::tr("This game's moves cannot be read."));
+    }
+}
+
+bool StatisticsWindow::exportGames() {
+    QString path = m_exportPath;
+    if (path.isEmpty())
+        path = QFileDialog::getSaveFileName(
+            this, Text::tr("Export…"), QDir::home().filePath(QStringLiteral("korvex-games.csv")),
+            Text::tr("CSV files (*.csv)"));
+    if (path.isEmpty()) return false;
+    // Every recorded game, forced rolls or not: the file is the player's own copy of them all.
+    QSaveFile file(path);
+    const QByteArray csv = csvOf(m_games).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        m_warn(Text::tr("Export…"), Text::tr("The games could not be written to %1 (%2).")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace korvex

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Statistics and Review windows on real widgets: the figures a screen reader reads, the
+// check box for forced games, the three described charts, the export to a file, a refused
+// export told to the player, and a review opened from the list of games.
+
+#include "record_windows/record_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "app/lazy_record_views.h"
+#include "coach/coach_table.h"
+#include "qt_test_support.h"
+#include "record/game_database.h"
+#include "record/game_generator.h"
+#include "record/game_history.h"
+
+namespace korvex {
+namespace {
+
+const CoachTable* solvedTable() {
+    static const std::unique_ptr<CoachTable> table = CoachTable::solve(CoachRules::korvex(), 2);
+    return table.get();
+}
+
+class RecordWindowsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        GameGenerator generator(9, {nullptr, 0.0, 0.25, 0.5});
+        for (int i = 0; i < 40; ++i) games.push_back(generator.next());
+        GameDatabase database(file());
+        ASSERT_TRUE(database.store(games.data(), games.size()));
+    }
+    QString file() const { return dir.filePath("games.sqlite"); }
+    QString figure(QWidget* window, const QString& name) {
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->accessibleName().startsWith(name + ": "))
+                return label->accessibleName().mid(name.size() + 2);
+        return "(none)";
+    }
+
+    QTemporaryDir dir;
+    std::vector<GameRecord> games;
+    GameHistory history{file()};
+    RecordWindows windows{history, [] { return solvedTable(); }};
+};
+
+TEST_F(RecordWindowsTest, statisticsShowFiguresChartsAndTheExport) {
+    windows.showStatistics();
+    StatisticsWindow* window = windows.statistics();
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Korvex Statistics");
+    const long unforced =
+        std::count_if(games.begin(), games.end(), [](auto& g) { return !g.forced; });
+    ASSERT_LT(unforced, 40);
+    EXPECT_EQ(figure(window, "Games played"), QString::number(unforced));
+    window->findChild<QCheckBox*>()->setChecked(true);
+    EXPECT_EQ(figure(window, "Games played"), "40");
+    const int best = std::max_element(games.begin(), games.end(), [](auto& a, auto& b) {
+                         return a.total < b.total;
+                     })->total;
+    EXPECT_EQ(figure(window, "Best total"), QString::number(best));
+
+    const QList<QChartView*> charts = window->findChildren<QChartView*>();
+    ASSERT_EQ(charts.size(), 3);
+    for (QChartView* chart : charts) {
+        EXPECT_FALSE(chart->accessibleName().isEmpty());
+        EXPECT_TRUE(chart->accessibleDescription().contains("40 games") ||
+                    chart->accessibleDescription().contains("optimal play"))
+            << qPrintable(chart->accessibleDescription());
+    }
+
+    window->setExportPath(dir.filePath("out.csv"));
+    ASSERT_TRUE(window->exportGames());
+    QFile csv(dir.filePath("out.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 41);
+
+    QStringList warnings;
+    window->setWarning([&](const QString&, const QString& text) { warnings << text; });
+    window->setExportPath(dir.filePath("no/such/folder/out.csv"));
+    EXPECT_FALSE(window->exportGames());
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains("no/such/folder")) << qPrintable(warnings[0]);
+    window->close();
+}
+
+TEST_F(RecordWindowsTest, aGameChosenInTheListIsReviewedByTheCoach) {
+    windows.showStatistics();
+    auto* list = windows.statistics()->findChild<QTableView*>();
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->model()->rowCount(), 40);
+    list->selectRow(0);  // the newest game
+    windows.statistics()->findChild<QTableView*>()->doubleClicked(list->model()->index(0, 0));
+    ReviewWindow* review = windows.review();
+    ASSERT_TRUE(review && review->isVisible());
+    EXPECT_EQ(review->game().total, games.back().total);
+    ASSERT_TRUE(review->review());
+    const auto direct = reviewGame(*solvedTable(), games.back());
+    EXPECT_DOUBLE_EQ(review->review()->totalLoss, direct->totalLoss);
+    auto* decisions = review->findChild<QTableWidget*>();
+    EXPECT_EQ(decisions->rowCount(), int(direct->decisions.size()));
+    EXPECT_FALSE(review->findChild<QChartView*>()->accessibleDescription().isEmpty());
+    review->close();
+    windows.statistics()->close();
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+// The game itself loads the windows from their module on first use; a module that is not there
+// is told to the player and the game goes on.
+TEST(LazyRecordViews, loadsTheWindowsFromTheModuleOnFirstUseAndReportsAMissingOne) {
+    QTemporaryDir dir;
+    GameHistory history(dir.filePath("games.sqlite"));
+    QStringList reports;
+    const auto report = [&](const QString& text, const QString&) { reports << text; };
+    LazyRecordViews missing({dir.filePath("no-such-module.so")}, history, {}, report);
+    missing.showStatistics();
+    EXPECT_FALSE(missing.loaded());
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("no-such-module.so")) << qPrintable(reports[0]);
+
+    LazyRecordViews views({dir.filePath("no-such-module.so"), KORVEX_RECORDS_MODULE}, history, {},
+                          report);
+    views.showStatistics();
+    ASSERT_TRUE(views.loaded());
+    EXPECT_EQ(reports.size(), 1);
+    QWidget* statistics = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Korvex Statistics") statistics = w;
+    ASSERT_TRUE(statistics);
+    statistics->close();
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// korvex-record-screenshots DIR: renders the windows of the record of games on the offscreen
+// platform and saves them as PNGs in DIR: the Statistics window on each of its chart tabs, the
+// review of a game, and the board at the end of a game with the coach on and with it off. The
+// games are generated into a temporary folder; the player's own files are never touched. The
+// windows speak the language the locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...).
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/running_game.h"
+#include "board/form1_layout.h"
+#include "coach/coach_table.h"
+#include "core/random_source.h"
+#include "core/rules.h"
+#include "hiscores/qsettings_store.h"
+#include "record/game_database.h"
+#include "record/game_generator.h"
+#include "record/game_history.h"
+#include "record_windows/record_windows.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/translations.h"
+
+namespace {
+
+using namespace korvex;
+
+bool save(QWidget* widget, const QString& path) {
+    QApplication::processEvents();
+    if (widget->grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "korvex-record-screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// Plays the board's game by the coach's advice, but scores turn 5 in the last open category.
+void playByAdvice(Form1& board, const CoachTable& table) {
+    board.click(QStringLiteral("CB_Start"));
+    for (int turn = 0; turn < kTurnsPerGame; ++turn) {
+        for (;;) {
+            const Advice advice = advise(table, *coachPosition(board.game()));
+            if (advice.action == Advice::Action::Score || turn == 4) {
+                int chosen = advice.category;
+                if (turn == 4)
+                    for (int c = kCategoryCount - 1; c >= 0; --c)
+                        if (!board.game().card().used(CategoryId(c))) {
+                            chosen = c;
+                            break;
+                        }
+                board.click(categoryFields(CategoryId(chosen)).scoreBox);
+                board.click(QStringLiteral("CB_Save"));
+                break;
+            }
+            // A click toggles a hold, and holds stay from one roll to the next.
+            for (int p = 1; p <= 5; ++p)
+                if (advice.hold[std::size_t(p - 1)] != board.game().held(p - 1))
+                    board.click(dieName(board.game().face(p - 1), p));
+            board.click(QStringLiteral("CB_Roll"));
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: korvex-record-screenshots DIR\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QtToolkit::installFontSubstitutions();
+    installTranslations(requestedLanguages(LocaleEnvironment::current()),
+                        {QStringLiteral(KORVEX_QM_DIR)});
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QTemporaryDir scratch;
+    const std::unique_ptr<CoachTable> table = CoachTable::solve(CoachRules::korvex(), 2);
+
+    GameGenerator generator(4, {table.get(), 0.2, 0.02, 0.3});
+    std::vector<GameRecord> games;
+    for (int i = 0; i < 400; ++i) games.push_back(generator.next());
+    GameDatabase(scratch.filePath("games.sqlite")).store(games.data(), games.size());
+
+    GameHistory history(scratch.filePath("games.sqlite"));
+    RecordWindows windows(history, [&] { return table.get(); });
+    windows.showStatistics();
+    StatisticsWindow* statistics = windows.statistics();
+    auto* tabs = statistics->findChild<QTabWidget*>();
+    const char* names[] = {"statistics.png", "statistics-over-time.png",
+                           "statistics-categories.png", "statistics-games.png"};
+    for (int i = 0; i < 4; ++i) {
+        tabs->setCurrentIndex(i);
+        if (!save(statistics, out.filePath(names[i]))) return 1;
+    }
+    windows.showReview(games.back());
+    if (!save(windows.review(), out.filePath("review.png"))) return 1;
+
+    // The end of a game on the board, with and without the coach's panel; a full high-score
+    // table keeps the initials dialog away.
+    QtToolkit toolkit;
+    ClockSeededRandom random;
+    QSettingsStore store(scratch.filePath("Korvex.conf"));
+    for (int i = 0; i < 10; ++i) store.write("HiScores", QString::number(i), "AAA9999");
+    store.sync();
+    RunningGame game(toolkit, random, store, &history);
+    Form1& board = game.board();
+    game.show();
+    board.click(QStringLiteral("lblHint"));
+    while (!board.coach().table()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    playByAdvice(board, *table);
+    if (!save(toolkit.windowOf(board), out.filePath("game-over.png"))) return 1;
+    board.click(QStringLiteral("lblHint"));
+    if (!save(toolkit.windowOf(board), out.filePath("game-over-coach-off.png"))) return 1;
+    return 0;
+}
