@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SQLite driver of Qt SQL is a plugin, so dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
 # Qt's Wayland platform plugin: without it the game still runs on a Wayland desktop, through
-# XWayland, but not as a native client.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# XWayland, but not as a native client. Qt's own translations: without them the buttons of the
+# message boxes (Yes, No, OK) stay English in a German, French or Spanish game.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The synopsis line is the summary above; this is the extended text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

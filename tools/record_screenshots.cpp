@@ -2,7 +2,8 @@
 // korvex-record-screenshots DIR: renders the windows of the record of games on the offscreen
 // platform and saves them as PNGs in DIR: the Statistics window on each of its chart tabs, the
 // review of a game, and the board at the end of a game with the coach on and with it off. The
-// games are generated into a temporary folder; the player's own files are never touched.
+// games are generated into a temporary folder; the player's own files are never touched. The
+// windows speak the language the locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...).
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "record/game_history.h"
 #include "record_windows/record_windows.h"
 #include "ui/qt/qt_toolkit.h"
+#include "ui/qt/translations.h"
 
 namespace {
 
@@ -71,6 +73,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QtToolkit::installFontSubstitutions();
+    installTranslations(requestedLanguages(LocaleEnvironment::current()),
+                        {QStringLiteral(KORVEX_QM_DIR)});
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir scratch;
     const std::unique_ptr<CoachTable> table = CoachTable::solve(CoachRules::korvex(), 2);

@@ -1,9 +1,11 @@
 #include "about/frm_about.h"
 
+#include <QCoreApplication>
+
 namespace korvex {
 
 QString versionText(const AppIdentity& identity) {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("frmAbout", "Version %1.%2.%3")
         .arg(identity.major)
         .arg(identity.minor)
         .arg(identity.revision);

@@ -13,8 +13,13 @@ const Colour kLight = Colour::of(Colour::Role::MenuBackground);
 const Colour kClear = Colour::of(Colour::Role::Transparent);
 const FontSpec kBold{QStringLiteral("MS Sans Serif"), 8.25, true};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("frmAbout", text);
+// The window's own texts; the category names are the card's, from the rules.
+struct About {
+    Q_DECLARE_TR_FUNCTIONS(frmAbout)
+};
+
+QString categoryName(const Category& category) {
+    return QCoreApplication::translate("Category", category.title);
 }
 
 void addHead(std::vector<ElementSpec>& out) {
@@ -45,7 +50,8 @@ void addHead(std::vector<ElementSpec>& out) {
                    .top = 1440,
                    .width = 3885,
                    .height = 225,
-                   .caption = QT_TRANSLATE_NOOP("frmAbout", "June 17, 2005"),
+                   //: The date of the release, written as dates are in your language.
+                   .caption = About::tr("June 17, 2005"),
                    .fore = kWhite,
                    .back = kDarkBlue});
     // The credit line ends without a contact address.
@@ -80,7 +86,7 @@ void addHead(std::vector<ElementSpec>& out) {
                    .top = 2760,
                    .width = 5535,
                    .height = 255,
-                   .caption = QT_TRANSLATE_NOOP("frmAbout", "Scoring"),
+                   .caption = About::tr("Scoring"),
                    .font = kBold,
                    .align = Align::Center,
                    .fore = kLight,
@@ -98,7 +104,7 @@ struct HelpRow {
 };
 
 QString points(int n) {
-    return tr("%1 pts.").arg(n);
+    return About::tr("%1 pts.").arg(n);
 }
 
 // Ones to Sixes, then the bonus.
@@ -113,10 +119,12 @@ std::vector<HelpRow> leftColumn() {
     const char* textLabels[] = {"Label17", "Label18", "Label19", "Label20", "Label25", "Label26"};
     std::vector<HelpRow> rows;
     for (int i = 0; i < 6; ++i)
-        rows.push_back({nameLabels[i], tr(category(i).title), textLabels[i], tr(texts[i]), 2415});
+        rows.push_back(
+            {nameLabels[i], categoryName(category(i)), textLabels[i], About::tr(texts[i]), 2415});
     // The bonus rule needs two lines.
-    rows.push_back({"Label8", tr("Bonus"), "Label29",
-                    tr("%1 pts. are automatically added when the left column totals %2+")
+    rows.push_back({"Label8", About::tr("Bonus"), "Label29",
+                    //: %1 is the bonus, 35; %2 the total it needs, 63.
+                    About::tr("%1 pts. are automatically added when the left column totals %2+")
                         .arg(kUpperBonus)
                         .arg(kBonusThreshold),
                     2415, 375});
@@ -125,18 +133,21 @@ std::vector<HelpRow> leftColumn() {
 
 std::vector<HelpRow> rightColumn() {
     using C = CategoryId;
-    const auto name = [](C id) { return tr(category(id).title); };
+    const auto name = [](C id) { return categoryName(category(id)); };
     return {
-        {"Label9", name(C::ThreeKind), "Label21", tr("Adds all dice if three are the same"), 2415},
-        {"Label10", name(C::FourKind), "Label22", tr("Adds all dice if four are the same"), 2415},
+        {"Label9", name(C::ThreeKind), "Label21", About::tr("Adds all dice if three are the same"),
+         2415},
+        {"Label10", name(C::FourKind), "Label22", About::tr("Adds all dice if four are the same"),
+         2415},
         {"Label11", name(C::FullHouse), "Label23", points(kFullHousePoints), 2175},
         {"Label12", name(C::SmallStraight), "Label24", points(kSmallStraightPoints), 2175},
         {"Label13", name(C::LargeStraight), "Label27", points(kLargeStraightPoints), 2175},
         {"Label14", name(C::Korvex), "Label28",
-         tr("%1 (%2 for each additional)")
+         //: %1 is the points of a five of a kind, "50 pts."; %2 those of each later one.
+         About::tr("%1 (%2 for each additional)")
              .arg(points(kFiveOfAKindPoints), points(kExtraFiveOfAKindPoints)),
          2535},
-        {"Label15", name(C::Chance), "Label30", tr("Adds all dice (no restrictions)"), 2175},
+        {"Label15", name(C::Chance), "Label30", About::tr("Adds all dice (no restrictions)"), 2175},
     };
 }
 
@@ -172,7 +183,7 @@ void addColumn(std::vector<ElementSpec>& out, const std::vector<HelpRow>& rows, 
 FormLayout frmAboutLayout(const QString& title) {
     FormLayout layout{
         .name = QStringLiteral("frmAbout"),
-        .caption = tr("About ") + title,
+        .caption = About::tr("About %1").arg(title),
         .clientWidth = 5730,
         .clientHeight = 7575,
         .background = kDarkBlue,
@@ -189,7 +200,7 @@ FormLayout frmAboutLayout(const QString& title) {
                                .top = 6960,
                                .width = 1380,
                                .height = 345,
-                               .caption = QT_TRANSLATE_NOOP("frmAbout", "OK"),
+                               .caption = About::tr("OK"),
                                .tab = 0,
                                .role = ButtonRole::DefaultAndCancel});
     return layout;

@@ -5,6 +5,7 @@
 #include "hiscores/qsettings_store.h"
 #include "korvex_version.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/translations.h"
 
 namespace korvex {
 
@@ -18,6 +19,7 @@ void setUpApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Korvex"));
     QApplication::setWindowIcon(appIcon());
     QtToolkit::installFontSubstitutions();
+    installTranslations(requestedLanguages(LocaleEnvironment::current()));
 }
 
 // An empty file name is games.sqlite in the player's data location.

@@ -28,6 +28,7 @@ class DesktopGame {
     // Opens the board; the game then runs in the application's event loop.
     void show() { m_game.show(); }
     Form1& board() { return m_game.board(); }
+    ModHiScores& hiScores() { return m_game.hiScores(); }
     QtToolkit& toolkit() { return m_toolkit; }
 
   private:

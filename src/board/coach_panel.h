@@ -12,9 +12,22 @@
 #include "coach/coach_service.h"
 #include "core/game.h"
 #include "record/game_record.h"
+#include "review/game_review.h"
 #include "ui/form_model.h"
 
 namespace korvex {
+
+// What the panel says, in the player's language; one place, so every text can be checked for fit.
+enum class CoachNotice { BeforeFirstRoll, GameOver, ForcedRoll, Working };
+QString coachNotice(CoachNotice notice);
+QString expectedTotalText(double total);  // "Expected final total with best play: 254.3"
+QString lastLossText(double loss);        // "Your last choice gave up 3.5 points."
+QString gameLossText(double loss);        // "Given up this game: 12.0 points."
+// The end of a game: its total, what the decisions gave up, and the worst one (null: none).
+QString gameOverText(int total);                       // "Game over: 254 points."
+QString decisionsLossText(double loss);                // "Your decisions gave up 21.3 points."
+QString costliestText(const ReviewedDecision* worst);  // "Costliest: turn 5, ... (8.2 points)."
+QString diceMark(bool keep);  // under a die: "keep", or "release" for a held one
 
 class CoachPanel {
   public:

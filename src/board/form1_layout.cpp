@@ -108,10 +108,12 @@ void addButtons(std::vector<ElementSpec>& out) {
                                  375, kLargeFont, 0);
     newGame.shortcut = QStringLiteral("Ctrl+N");
     out.push_back(newGame);
+    //: Shown in capitals, framed in red, until the first roll of a game.
     out.push_back(button("CB_Start", QT_TRANSLATE_NOOP("Form1", "START"), 4680, 6840, 1215, 375,
                          kBoldFont, 1));
     out.push_back(button("CB_Roll", QT_TRANSLATE_NOOP("Form1", "Roll"), 3960, 1440, 1215, 615,
                          kLargeFont, 2));
+    //: "&&" shows as one "&". Records the chosen category and rolls for the next turn.
     out.push_back(button("CB_Save", QT_TRANSLATE_NOOP("Form1", "Save Score && Roll Again"), 5400,
                          1440, 1215, 615, {}, 3));
     ElementSpec exit =
@@ -130,7 +132,9 @@ void addScoreCard(std::vector<ElementSpec>& out) {
         const int top = 2280 + 480 * (up ? i : i - 6);
         const QString rowLabel = QStringLiteral("Label%1").arg(up ? i + 2 : i + 4);
         ElementSpec title = caption(rowLabel, "", up ? 3480 : 5040, top, up ? 615 : 1215, 255);
-        title.caption = QCoreApplication::translate("Category", c.title) + QLatin1Char(':');
+        //: A row of the score card: the category's name, "Fours:".
+        title.caption = QCoreApplication::translate("Form1", "%1:")
+                            .arg(QCoreApplication::translate("Category", c.title));
         out.push_back(title);
         const CategoryFields& fields = categoryFields(c.id);
         out.push_back(
@@ -167,8 +171,10 @@ void addDice(std::vector<ElementSpec>& out) {
                 .visible = f == 1,
                 .picture = PictureKind::DieFace,
                 .pips = f,
+                //: A die as a screen reader names it: its position and its face, "Die 2: 5".
                 .accessibleName = QCoreApplication::translate("Form1", "Die %1: %2").arg(p).arg(f),
                 // A framed die is one the player keeps through the next roll.
+                //: Read after a held die's name: "Die 2: 5, held".
                 .borderMeaning = QCoreApplication::translate("Form1", "held"),
             });
         }
@@ -201,6 +207,7 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     out.push_back(line("LineBottom", 4560, 7320, 6000, 7320, kRed, 3));
     out.push_back(line("LineLeft", 4560, 6720, 4560, 7320, kRed, 3));
     out.push_back(line("LineRight", 6000, 6720, 6000, 7320, kRed, 3));
+    //: Read together with the "About" link below it: "Help/ About".
     ElementSpec help = caption("Label20", QT_TRANSLATE_NOOP("Form1", "Help/"), 9720, 7440, 495, 255,
                                Align::Center);
     help.back = kClear, help.font = kLinkFont, help.shortcut = QStringLiteral("F1");
@@ -278,7 +285,8 @@ void addCounters(std::vector<ElementSpec>& out) {
 FormLayout form1Layout() {
     FormLayout layout{
         .name = QStringLiteral("Form1"),
-        .caption = QT_TRANSLATE_NOOP("Form1", "Korvex"),
+        // The game's own name, the same in every language.
+        .caption = QStringLiteral("Korvex"),
         .clientWidth = 10335,
         .clientHeight = 8025,
         .background = kTeal,

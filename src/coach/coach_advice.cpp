@@ -95,26 +95,47 @@ QString faceList(const std::vector<int>& faces) {
     return words.join(QLatin1Char(' '));
 }
 
-// "the 3", "the 3 and 5", "the 2, 3 and 5".
-QString releaseList(const std::vector<int>& faces) {
-    QStringList words;
-    for (int face : faces) words << QString::number(face);
-    const QString last = words.takeLast();
-    return words.isEmpty()
-               ? QStringLiteral("the %1").arg(last)
-               : QStringLiteral("the %1 and %2").arg(words.join(QStringLiteral(", ")), last);
+QString coachText(const char* text) {
+    return QCoreApplication::translate("Coach", text);
+}
+
+// A move with the dice to let go of. Each language gets the whole sentence, one for a single die
+// and one for several, so that it can place the article, the list and the verb its own way.
+QString withRelease(const Advice& advice) {
+    QStringList released;
+    for (int face : advice.releasedFaces) released << QString::number(face);
+    const QString last = released.takeLast();
+    const QString others = released.join(QStringLiteral(", "));
+    const QString kept = faceList(advice.keptFaces);
+    if (kept.isEmpty() && others.isEmpty())
+        //: %1 is the one die to let go of, "3".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll all five again (release the %1)"))
+            .arg(last);
+    if (kept.isEmpty())
+        //: %1 is the dice to let go of but the last, "1, 2"; %2 the last of them, "3".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll all five again (release the %1 and %2)"))
+            .arg(others, last);
+    if (others.isEmpty())
+        //: %1 is the dice to hold, "4 4 4"; %2 the one die to let go of, "1".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Hold %1 and roll (release the %2)"))
+            .arg(kept, last);
+    //: %1 is the dice to hold, "4 4"; %2 the dice to let go of but the last, "1, 2"; %3 the
+    //: last of them, "3".
+    return coachText(QT_TRANSLATE_NOOP("Coach", "Hold %1 and roll (release the %2 and %3)"))
+        .arg(kept, others, last);
 }
 
 QString describeRoll(const Advice& advice) {
     if (advice.keptFaces.empty() && advice.releasedFaces.empty())
-        return QStringLiteral("Roll all five again");
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll all five again"));
     if (advice.holdsMatch)
-        return QStringLiteral("Roll: you already hold %1").arg(faceList(advice.keptFaces));
-    const QString move = advice.keptFaces.empty()
-                             ? QStringLiteral("Roll all five again")
-                             : QStringLiteral("Hold %1 and roll").arg(faceList(advice.keptFaces));
-    if (advice.releasedFaces.empty()) return move;
-    return QStringLiteral("%1 (release %2)").arg(move, releaseList(advice.releasedFaces));
+        //: %1 is the dice the player holds, "6 6".
+        return coachText(QT_TRANSLATE_NOOP("Coach", "Roll: you already hold %1"))
+            .arg(faceList(advice.keptFaces));
+    if (!advice.releasedFaces.empty()) return withRelease(advice);
+    //: %1 is the dice to hold, e.g. "4 4 4".
+    return coachText(QT_TRANSLATE_NOOP("Coach", "Hold %1 and roll"))
+        .arg(faceList(advice.keptFaces));
 }
 
 }  // namespace
@@ -167,7 +188,8 @@ QString describe(const Advice& advice) {
         case Advice::Action::Roll:
             return describeRoll(advice);
         case Advice::Action::Score:
-            return QStringLiteral("Score %1 for %2")
+            //: %1 is a category of the card, %2 the points it gives now.
+            return coachText(QT_TRANSLATE_NOOP("Coach", "Score %1 for %2"))
                 .arg(QCoreApplication::translate("Category", category(advice.category).title))
                 .arg(advice.points);
     }

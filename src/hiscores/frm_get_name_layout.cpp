@@ -11,7 +11,7 @@ FormLayout frmGetNameLayout() {
     const FontSpec comic{QStringLiteral("Comic Sans MS"), 12, false};
     const FontSpec comicBold{QStringLiteral("Comic Sans MS"), 12, true};
     return {.name = QStringLiteral("frmGetName"),
-            .caption = QT_TRANSLATE_NOOP("frmGetName", "New High Score"),
+            .caption = QCoreApplication::translate("frmGetName", "New High Score"),
             .clientWidth = 2415,
             .clientHeight = 1905,
             .frame = FrameStyle::FixedDialog,
@@ -23,7 +23,7 @@ FormLayout frmGetNameLayout() {
                  .top = 600,
                  .width = 1335,
                  .height = 255,
-                 .caption = QT_TRANSLATE_NOOP("frmGetName", "Enter your initials:"),
+                 .caption = QCoreApplication::translate("frmGetName", "Enter your initials:"),
                  .tab = 0},
                 {.name = "lblScore",
                  .kind = K::Label,
@@ -51,7 +51,7 @@ FormLayout frmGetNameLayout() {
                  .top = 1440,
                  .width = 735,
                  .height = 375,
-                 .caption = QT_TRANSLATE_NOOP("frmGetName", "&OK"),
+                 .caption = QCoreApplication::translate("frmGetName", "&OK"),
                  .tab = 3,
                  .role = ButtonRole::Default},
             }};

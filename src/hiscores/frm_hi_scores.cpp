@@ -54,8 +54,10 @@ void FrmHiScores::cmdOK_Click() {
 
 void FrmHiScores::CB_ClearScores_Click() {
     const MessageResult answer = toolkit().messageBox(
-        this, QStringLiteral("Are you sure you want to clear all high scores from the list?"),
-        QStringLiteral("Confirm Deletions"), MessageButtons::YesNo);
+        this,
+        QCoreApplication::translate(
+            "frmHiScores", "Are you sure you want to clear all high scores from the list?"),
+        QCoreApplication::translate("frmHiScores", "Confirm Deletions"), MessageButtons::YesNo);
     if (answer != MessageResult::Yes) return;
     m_hiScores.ClearHiScores();
     toolkit().close(*this);

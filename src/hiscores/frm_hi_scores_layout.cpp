@@ -25,7 +25,7 @@ FormLayout frmHiScoresLayout() {
     const Colour clear = Colour::of(Colour::Role::Transparent);
     FormLayout layout{
         .name = QStringLiteral("frmHiScores"),
-        .caption = QT_TRANSLATE_NOOP("frmHiScores", "High Scores"),
+        .caption = QCoreApplication::translate("frmHiScores", "High Scores"),
         .clientWidth = 2895,
         .clientHeight = 5040,
         .background = kDarkBlue,
@@ -76,17 +76,18 @@ FormLayout frmHiScoresLayout() {
                                .top = 3960,
                                .width = 855,
                                .height = 375,
-                               .caption = QT_TRANSLATE_NOOP("frmHiScores", "&OK"),
+                               .caption = QCoreApplication::translate("frmHiScores", "&OK"),
                                .tab = 20,
                                .role = ButtonRole::Default});
-    layout.elements.push_back({.name = "CB_ClearScores",
-                               .kind = K::Button,
-                               .left = 720,
-                               .top = 4440,
-                               .width = 1575,
-                               .height = 375,
-                               .caption = QT_TRANSLATE_NOOP("frmHiScores", "Clear High Scores"),
-                               .tab = 21});
+    layout.elements.push_back(
+        {.name = "CB_ClearScores",
+         .kind = K::Button,
+         .left = 720,
+         .top = 4440,
+         .width = 1575,
+         .height = 375,
+         .caption = QCoreApplication::translate("frmHiScores", "Clear High Scores"),
+         .tab = 21});
     return layout;
 }
 

@@ -1,5 +1,6 @@
 #include "hiscores/mod_hi_scores.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <utility>
@@ -60,18 +61,24 @@ bool isWholeDecimal(const QString& text) {
     return true;
 }
 
+// "1, 2 and 3": the keys in the reader's language.
 QString keyList(const QStringList& keys) {
-    if (keys.size() == 1) return QStringLiteral("key ") + keys.front();
-    return QStringLiteral("keys ") + keys.mid(0, keys.size() - 1).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + keys.back();
+    return QCoreApplication::translate("modHiScores", "%1 and %2")
+        .arg(keys.mid(0, keys.size() - 1).join(QStringLiteral(", ")), keys.back());
 }
 
 QString unreadableText(const QStringList& keys) {
-    return QStringLiteral(
-               "The high score stored under %1 could not be read; %2 shown as ??? "
-               "with a score of 0.")
-        .arg(keyList(keys),
-             keys.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+    if (keys.size() == 1)
+        return QCoreApplication::translate(
+                   "modHiScores",
+                   "The high score stored under key %1 could not be read; it is shown as ??? with "
+                   "a score of 0.")
+            .arg(keys.front());
+    return QCoreApplication::translate(
+               "modHiScores",
+               "The high score stored under keys %1 could not be read; they are shown as ??? with "
+               "a score of 0.")
+        .arg(keyList(keys));
 }
 
 }  // namespace
@@ -190,9 +197,11 @@ void ModHiScores::SaveHiScores() {
         for (HiScoreEntry& entry : table) entry.Unsaved = false;
         HiScoreTable = table;
     } catch (const StoreError& e) {
-        report(e.description() +
-                   QStringLiteral("\n\nThe new high score is kept while Korvex runs; it is saved "
-                                  "again when High Scores is opened or the game is closed."),
+        report(e.description() + QStringLiteral("\n\n") +
+                   QCoreApplication::translate(
+                       "modHiScores",
+                       "The new high score is kept while Korvex runs; it is saved again when High "
+                       "Scores is opened or the game is closed."),
                QStringLiteral("SaveHiScores"));
     }
 }

@@ -20,9 +20,11 @@ namespace korvex {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("QSettingsStore", text);
-}
+// What the player reads of the high-score file, under the one context of the high-score
+// operations.
+struct Messages {
+    Q_DECLARE_TR_FUNCTIONS(modHiScores)
+};
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -54,10 +56,11 @@ bool holdsSameBytes(const QString& copy, const QString& path, const struct stat&
 }
 
 StoreError tooLarge(const QString& path, const QString& consequence) {
-    return StoreError(tr("The high-score file %1 is larger than 1 MiB, so it is damaged: it "
-                         "cannot be a high-score table. %2")
-                          .arg(shown(path), consequence),
-                      StoreError::Kind::Damaged);
+    return StoreError(
+        Messages::tr("The high-score file %1 is larger than 1 MiB, so it is damaged: it "
+                     "cannot be a high-score table. %2")
+            .arg(shown(path), consequence),
+        StoreError::Kind::Damaged);
 }
 
 // A private copy of bytes that the store read itself, for QSettings to work on, in a folder
@@ -82,9 +85,10 @@ class ScratchCopy {
         return file.readAll();
     }
     StoreError failed(const QString& cause) const {
-        return StoreError(tr("Korvex could not work on its high scores in the temporary folder "
-                             "%1: %2.")
-                              .arg(shown(m_base), cause));
+        return StoreError(
+            Messages::tr("Korvex could not work on its high scores in the temporary folder "
+                         "%1: %2.")
+                .arg(shown(m_base), cause));
     }
 
   private:
@@ -143,7 +147,7 @@ class QSettingsStore::Scratch {
         }
         ini.sync();
         if (ini.status() == QSettings::AccessError)
-            throw copy.failed(tr("its new text could not be composed there"));
+            throw copy.failed(Messages::tr("its new text could not be composed there"));
         return copy.bytes();
     }
 };
@@ -220,14 +224,15 @@ void QSettingsStore::loadSection(const QString& section) {
     m_values[section].clear();
     m_read[section].clear();
     const settings_file::Contents file = settings_file::read(m_path);
-    if (file.tooLarge) throw tooLarge(m_path, tr("It was not read."));
+    if (file.tooLarge) throw tooLarge(m_path, Messages::tr("It was not read."));
     const Scratch::Section found = Scratch::readSection(file.bytes, section);
     m_values[section] = found.values;
     m_read[section] = found.values;
     if (found.damaged)
-        throw StoreError(tr("The high-score file %1 is damaged; only part of it could be read.")
-                             .arg(shown(m_path)),
-                         StoreError::Kind::Damaged);
+        throw StoreError(
+            Messages::tr("The high-score file %1 is damaged; only part of it could be read.")
+                .arg(shown(m_path)),
+            StoreError::Kind::Damaged);
 }
 
 void QSettingsStore::dropChanges() {
@@ -243,7 +248,8 @@ void QSettingsStore::sync() {
         std::unique_ptr<StoreLock> own;
         if (m_locksHeld == 0) own = lock();
         const settings_file::Contents file = settings_file::read(m_path);
-        if (file.tooLarge && !m_damageKept) throw tooLarge(m_path, tr("It was left as it is."));
+        if (file.tooLarge && !m_damageKept)
+            throw tooLarge(m_path, Messages::tr("It was left as it is."));
         replaceFile(Scratch::apply(file.bytes, m_changes));
     } catch (const StoreError&) {
         dropChanges();  // a refused change must never be written by a later save
@@ -282,9 +288,10 @@ void QSettingsStore::keepDamagedCopy() {
                         ::linkat(AT_FDCWD, QFile::encodeName(m_path).constData(), AT_FDCWD,
                                  QFile::encodeName(copy).constData(), AT_SYMLINK_FOLLOW) == 0;
     if (!linked && !QFile::copy(m_path, copy))
-        throw StoreError(tr("A copy of the damaged high-score file could not be kept as %1, so "
-                            "the file was left as it is.")
-                             .arg(shown(copy)));
+        throw StoreError(
+            Messages::tr("A copy of the damaged high-score file could not be kept as %1, so "
+                         "the file was left as it is.")
+                .arg(shown(copy)));
     m_damageKept = true;
 }
 

@@ -22,9 +22,11 @@ namespace korvex::settings_file {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SettingsFile", text);
-}
+// What the player reads of the high-score file, under the one context of the high-score
+// operations.
+struct Messages {
+    Q_DECLARE_TR_FUNCTIONS(modHiScores)
+};
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -58,21 +60,22 @@ class Descriptor {
 };
 
 QString kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return tr("a folder");
-    if (S_ISFIFO(mode)) return tr("a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return tr("a device");
-    if (S_ISSOCK(mode)) return tr("a socket");
-    return tr("something other than a file");
+    if (S_ISDIR(mode)) return Messages::tr("a folder");
+    if (S_ISFIFO(mode)) return Messages::tr("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return Messages::tr("a device");
+    if (S_ISSOCK(mode)) return Messages::tr("a socket");
+    return Messages::tr("something other than a file");
 }
 
 StoreError notRegular(const QString& path, const QString& kind) {
-    return StoreError(tr("The high-score file %1 is not a regular file: it is %2. Korvex neither "
-                         "reads nor replaces it; the high scores are kept in memory only.")
-                          .arg(shown(path), kind));
+    return StoreError(
+        Messages::tr("The high-score file %1 is not a regular file: it is %2. Korvex neither "
+                     "reads nor replaces it; the high scores are kept in memory only.")
+            .arg(shown(path), kind));
 }
 
 StoreError danglingLink(const QString& path) {
-    return notRegular(path, tr("a link to something that does not exist"));
+    return notRegular(path, Messages::tr("a link to something that does not exist"));
 }
 
 // Reads to the end or to one byte past the bound, whichever comes first.
@@ -161,8 +164,8 @@ QString ownerText(int fd) {
     const qint64 pid = lines.value(0).toLongLong(&ok);
     if (!ok || pid <= 0) return {};
     const QString host = QString::fromUtf8(lines.value(2));
-    return host.isEmpty() ? tr(" (process %1)").arg(pid)
-                          : tr(" (process %1 on %2)").arg(pid).arg(host);
+    return host.isEmpty() ? Messages::tr(" (process %1)").arg(pid)
+                          : Messages::tr(" (process %1 on %2)").arg(pid).arg(host);
 }
 
 // The lock file held by this copy. It is removed while still locked, so a copy that opened the
@@ -199,18 +202,20 @@ std::unique_ptr<StoreLock> tryLockOnce(const QString& path, const QString& guard
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
-        throw StoreError(tr("The high-score file %1 could not be locked: its lock file %2 could "
-                            "not be opened: %3.")
-                             .arg(shown(guarded), shown(path), causeOf(errno)));
+        throw StoreError(
+            Messages::tr("The high-score file %1 could not be locked: its lock file %2 could "
+                         "not be opened: %3.")
+                .arg(shown(guarded), shown(path), causeOf(errno)));
     Descriptor closer(fd);
     struct stat held = {};
     if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode))
         throw notRegular(path, kindOf(held.st_mode));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
-            throw StoreError(tr("The high-score file %1 could not be locked: its lock file %2 "
-                                "could not be locked: %3.")
-                                 .arg(shown(guarded), shown(path), causeOf(errno)));
+            throw StoreError(
+                Messages::tr("The high-score file %1 could not be locked: its lock file %2 "
+                             "could not be locked: %3.")
+                    .arg(shown(guarded), shown(path), causeOf(errno)));
         owner = ownerText(fd);
         return nullptr;
     }
@@ -225,34 +230,34 @@ std::unique_ptr<StoreLock> tryLockOnce(const QString& path, const QString& guard
 }  // namespace
 
 StoreError writeRefused(const QString& path, int error) {
-    return StoreError(
-        tr("The high-score file %1 could not be written: %2.").arg(shown(path), causeOf(error)));
+    return StoreError(Messages::tr("The high-score file %1 could not be written: %2.")
+                          .arg(shown(path), causeOf(error)));
 }
 
 QString causeOf(int error) {
     switch (error) {
         case ENOSPC:
         case EDQUOT:
-            return tr("the disk is full");
+            return Messages::tr("the disk is full");
         case EACCES:
         case EPERM:
-            return tr("permission was refused");
+            return Messages::tr("permission was refused");
         case EROFS:
-            return tr("the disk may only be read");
+            return Messages::tr("the disk may only be read");
         case ENOTDIR:
-            return tr("a part of its path is a file, not a folder");
+            return Messages::tr("a part of its path is a file, not a folder");
         case EISDIR:
-            return tr("it is a folder, not a regular file");
+            return Messages::tr("it is a folder, not a regular file");
         case EFBIG:
-            return tr("the file would be larger than the system allows");
+            return Messages::tr("the file would be larger than the system allows");
         case ENAMETOOLONG:
-            return tr("its name is too long");
+            return Messages::tr("its name is too long");
         case ELOOP:
-            return tr("its path has too many links");
+            return Messages::tr("its path has too many links");
         case EIO:
-            return tr("the disk reported an input or output error");
+            return Messages::tr("the disk reported an input or output error");
         case ENOENT:
-            return tr("its folder does not exist");
+            return Messages::tr("its folder does not exist");
         default:
             return QString::fromLocal8Bit(std::strerror(error)).toLower();
     }
@@ -267,8 +272,8 @@ Contents read(const QString& path) {
         if (error == ENOENT && ::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode))
             throw danglingLink(path);
         if (error == ENOENT || error == ENOTDIR) return {};
-        throw StoreError(
-            tr("The high-score file %1 could not be read: %2.").arg(shown(path), causeOf(error)));
+        throw StoreError(Messages::tr("The high-score file %1 could not be read: %2.")
+                             .arg(shown(path), causeOf(error)));
     }
     Descriptor closer(fd);
     struct stat st = {};
@@ -277,8 +282,8 @@ Contents read(const QString& path) {
     contents.exists = true;
     int error = 0;
     if (st.st_size <= kMaxBytes && !readBounded(fd, contents.bytes, error))
-        throw StoreError(
-            tr("The high-score file %1 could not be read: %2.").arg(shown(path), causeOf(error)));
+        throw StoreError(Messages::tr("The high-score file %1 could not be read: %2.")
+                             .arg(shown(path), causeOf(error)));
     if (st.st_size > kMaxBytes || contents.bytes.size() > kMaxBytes) {
         contents.tooLarge = true;
         contents.bytes.clear();
@@ -319,8 +324,9 @@ void makeFolder(const QString& folder) {
         else if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
             error = errno;
         if (error)
-            throw StoreError(tr("The folder %1 for the high-score file could not be created: %2.")
-                                 .arg(shown(folder), causeOf(error)));
+            throw StoreError(
+                Messages::tr("The folder %1 for the high-score file could not be created: %2.")
+                    .arg(shown(folder), causeOf(error)));
     }
 }
 
@@ -331,10 +337,11 @@ std::unique_ptr<StoreLock> lock(const QString& path, const QString& guarded, int
         QString owner;
         if (auto held = tryLockOnce(path, guarded, owner)) return held;
         if (waited.elapsed() >= timeoutMs)
-            throw StoreError(tr("The high-score file %1 is locked by another running copy of "
-                                "Korvex%2, which is saving its high scores.")
-                                 .arg(shown(guarded), owner),
-                             StoreError::Kind::Busy);
+            throw StoreError(
+                Messages::tr("The high-score file %1 is locked by another running copy of "
+                             "Korvex%2, which is saving its high scores.")
+                    .arg(shown(guarded), owner),
+                StoreError::Kind::Busy);
         QThread::msleep(5 + QRandomGenerator::global()->bounded(10));
     }
 }

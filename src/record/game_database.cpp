@@ -43,9 +43,10 @@ const std::vector<std::vector<const char*>> kMigrations = {
     },
 };
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("GameDatabase", text);
-}
+// The texts of GameDatabase, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameDatabase)
+};
 
 QString timeText(const QDateTime& time) {
     return time.toUTC().toString(Qt::ISODate);
@@ -95,11 +96,11 @@ bool GameDatabase::open() {
 
 bool GameDatabase::openFile() {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        m_error = tr("the SQLite driver of Qt SQL is not installed");
+        m_error = Text::tr("the SQLite driver of Qt SQL is not installed");
         return false;
     }
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        m_error = tr("its folder cannot be made");
+        m_error = Text::tr("its folder cannot be made");
         return false;
     }
     if (!QSqlDatabase::contains(m_connection)) {
@@ -108,16 +109,16 @@ bool GameDatabase::openFile() {
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     }
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.isOpen() && !db.open()) return failed(tr("cannot open"), db.lastError());
+    if (!db.isOpen() && !db.open()) return failed(Text::tr("cannot open"), db.lastError());
     {
         QSqlQuery query(db);
         // Readers and one writer at a time, across every running copy of the game.
         if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            return failed(tr("cannot read"), query.lastError());
+            return failed(Text::tr("cannot read"), query.lastError());
         // With the log, a commit that skips the disk flush can be lost to a power cut but never
         // damages the file; a game ending must not wait for the disk.
         if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
-            return failed(tr("cannot read"), query.lastError());
+            return failed(Text::tr("cannot read"), query.lastError());
     }
     m_ready = migrate();
     return m_ready;
@@ -127,9 +128,9 @@ bool GameDatabase::migrate() {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // Taken for writing first, so that two copies starting together migrate one after the other.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failed(tr("cannot write"), query.lastError());
+        return failed(Text::tr("cannot write"), query.lastError());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        failed(tr("cannot read"), query.lastError());
+        failed(Text::tr("cannot read"), query.lastError());
         query.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
@@ -137,19 +138,19 @@ bool GameDatabase::migrate() {
     query.finish();
     if (version > kSchemaVersion) {
         query.exec(QStringLiteral("ROLLBACK"));
-        m_error = tr("it was written by a newer version of Korvex");
+        m_error = Text::tr("it was written by a newer version of Korvex");
         return false;
     }
     for (int v = version; v < kSchemaVersion; ++v)
         for (const char* statement : kMigrations[std::size_t(v)])
             if (!query.exec(QString::fromLatin1(statement))) {
-                failed(tr("cannot update"), query.lastError());
+                failed(Text::tr("cannot update"), query.lastError());
                 query.exec(QStringLiteral("ROLLBACK"));
                 return false;
             }
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) ||
         !query.exec(QStringLiteral("COMMIT"))) {
-        failed(tr("cannot write"), query.lastError());
+        failed(Text::tr("cannot write"), query.lastError());
         query.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
@@ -175,7 +176,7 @@ bool GameDatabase::setAside() {
     for (int n = 2; QFile::exists(target); ++n)
         target = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(m_path, target)) {
-        m_error = tr("it is damaged and cannot be renamed");
+        m_error = Text::tr("it is damaged and cannot be renamed");
         return false;
     }
     // The log files belong to the damaged database; they go with it, so the new one starts clean.
@@ -208,7 +209,7 @@ bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failed(tr("cannot write"), query.lastError());
+        return failed(Text::tr("cannot write"), query.lastError());
     std::vector<qint64> ids;
     for (std::size_t i = 0; i < count; ++i) {
         ids.push_back(insertGame(db, records[i]));
@@ -218,7 +219,7 @@ bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
         }
     }
     if (!query.exec(QStringLiteral("COMMIT"))) {
-        failed(tr("cannot write"), query.lastError());
+        failed(Text::tr("cannot write"), query.lastError());
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return false;
     }
@@ -228,7 +229,7 @@ bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
 
 qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record) {
     const auto fail = [this](const QSqlQuery& query) {
-        failed(tr("cannot write"), query.lastError());
+        failed(Text::tr("cannot write"), query.lastError());
         return qint64(0);
     };
     QSqlQuery game(db);
@@ -288,7 +289,7 @@ std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
                                    " total, bonus, extra, forced, coach, %1 FROM games"
                                    " ORDER BY finished, id")
                         .arg(QLatin1String(kCardColumns)))) {
-        failed(tr("cannot read"), query.lastError());
+        failed(Text::tr("cannot read"), query.lastError());
         return std::nullopt;
     }
     std::vector<GameSummary> games;
@@ -306,7 +307,7 @@ std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
             g.points[std::size_t(c)] = query.value(8 + c).toInt();
     }
     if (query.lastError().isValid()) {
-        failed(tr("cannot read"), query.lastError());
+        failed(Text::tr("cannot read"), query.lastError());
         return std::nullopt;
     }
     return games;
@@ -321,7 +322,7 @@ std::optional<GameRecord> GameDatabase::game(qint64 id) {
                        " FROM games WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec() || !query.next()) {
-        failed(tr("cannot read"), query.lastError());
+        failed(Text::tr("cannot read"), query.lastError());
         return std::nullopt;
     }
     GameRecord record{id,
@@ -347,11 +348,11 @@ bool GameDatabase::readTurns(GameRecord& record) {
         "SELECT turn, roll, faces, held, forced FROM rolls WHERE game_id = ? ORDER BY turn, roll"));
     rolls.addBindValue(record.id);
     if (!turns.exec() || !rolls.exec()) {
-        failed(tr("cannot read"),
+        failed(Text::tr("cannot read"),
                turns.lastError().isValid() ? turns.lastError() : rolls.lastError());
         return false;
     }
-    m_error = tr("the game's moves are not readable");
+    m_error = Text::tr("the game's moves are not readable");
     while (turns.next()) {
         if (turns.value(0).toInt() != int(record.turns.size()) + 1) return false;
         record.turns.push_back(

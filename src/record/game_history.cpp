@@ -10,9 +10,10 @@
 namespace korvex {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("GameHistory", text);
-}
+// The texts of GameHistory, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameHistory)
+};
 
 }  // namespace
 
@@ -59,9 +60,9 @@ std::vector<GameSummary> GameHistory::summaries() {
         games = std::move(*stored);
     } else {
         if (m_reporter)
-            m_reporter(tr("The record of your games, %1, cannot be read (%2).")
+            m_reporter(Text::tr("The record of your games, %1, cannot be read (%2).")
                            .arg(QDir::toNativeSeparators(path()), database().error()),
-                       tr("Statistics"));
+                       Text::tr("Statistics"));
     }
     reportSetAside();
     for (std::size_t i = 0; i < m_waiting.size(); ++i) {
@@ -92,20 +93,22 @@ void GameHistory::showReview(const GameRecord& game) {
 void GameHistory::reportSetAside() {
     const std::optional<QString> aside = database().takeSetAside();
     if (!aside || !m_reporter) return;
-    m_reporter(tr("The record of your games, %1, was damaged. It has been kept as %2, and a new "
-                  "record has been started.")
-                   .arg(QDir::toNativeSeparators(path()), QDir::toNativeSeparators(*aside)),
-               tr("Game Record"));
+    m_reporter(
+        Text::tr("The record of your games, %1, was damaged. It has been kept as %2, and a new "
+                 "record has been started.")
+            .arg(QDir::toNativeSeparators(path()), QDir::toNativeSeparators(*aside)),
+        Text::tr("Game Record"));
 }
 
 void GameHistory::reportRefusal() {
     // Once until a write succeeds again: a locked file must not greet every game with a box.
     if (m_refusalReported || !m_reporter) return;
     m_refusalReported = true;
-    m_reporter(tr("Your game could not be written to %1 (%2). It is kept and will be recorded "
-                  "at the next chance.")
-                   .arg(QDir::toNativeSeparators(path()), database().error()),
-               tr("Game Record"));
+    m_reporter(
+        Text::tr("Your game could not be written to %1 (%2). It is kept and will be recorded "
+                 "at the next chance.")
+            .arg(QDir::toNativeSeparators(path()), database().error()),
+        Text::tr("Game Record"));
 }
 
 }  // namespace korvex

@@ -20,9 +20,10 @@
 namespace korvex {
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("ReviewWindow", text);
-}
+// The texts of ReviewWindow, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReviewWindow)
+};
 
 QString onePlace(double value) {
     return QLocale().toString(value, 'f', 1);
@@ -37,11 +38,11 @@ QString diceText(const std::array<int, 5>& faces) {
 // The coach's move in the past tense's neighbour: what it would have done.
 QString bestMove(const Advice& best) {
     if (best.action == Advice::Action::Score)
-        return translated("Score %1 for %2").arg(categoryTitle(best.category)).arg(best.points);
-    if (best.keptFaces.empty()) return translated("Roll all five again");
+        return Text::tr("Score %1 for %2").arg(categoryTitle(best.category)).arg(best.points);
+    if (best.keptFaces.empty()) return Text::tr("Roll all five again");
     QStringList kept;
     for (int face : best.keptFaces) kept << QString::number(face);
-    return translated("Hold %1 and roll").arg(kept.join(QLatin1Char(' ')));
+    return Text::tr("Hold %1 and roll").arg(kept.join(QLatin1Char(' ')));
 }
 
 }  // namespace
@@ -51,19 +52,19 @@ ReviewWindow::ReviewWindow(GameRecord game, TableSource table, QWidget* parent)
     setObjectName(QStringLiteral("ReviewWindow"));
     // Closing the board ends the game even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(translated("Korvex Review"));
+    setWindowTitle(Text::tr("Korvex Review"));
     auto* layout = new QVBoxLayout(this);
     m_heading = new QLabel;
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
-    m_summary = new QLabel(translated("Working out the best play…"));
+    m_summary = new QLabel(Text::tr("Working out the best play…"));
     m_summary->setWordWrap(true);
     m_decisions = new QTableWidget(0, 7);
-    m_decisions->setAccessibleName(translated("Every decision of the game"));
+    m_decisions->setAccessibleName(Text::tr("Every decision of the game"));
     m_decisions->setHorizontalHeaderLabels(
-        {translated("Turn"), translated("Roll"), translated("Dice"), translated("Your move"),
-         translated("Best move"), translated("Given up"), translated("Expected total after")});
+        {Text::tr("Turn"), Text::tr("Roll"), Text::tr("Dice"), Text::tr("Your move"),
+         Text::tr("Best move"), Text::tr("Given up"), Text::tr("Expected total after")});
     m_decisions->verticalHeader()->hide();
     m_decisions->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_decisions->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -77,7 +78,7 @@ ReviewWindow::ReviewWindow(GameRecord game, TableSource table, QWidget* parent)
     layout->addWidget(m_summary);
     layout->addWidget(split, 1);
     m_heading->setText(
-        translated("Game finished %1, total %2")
+        Text::tr("Game finished %1, total %2")
             .arg(QLocale().toString(m_game.finished.toLocalTime(), QLocale::ShortFormat))
             .arg(m_game.total));
     resize(820, 680);
@@ -97,22 +98,21 @@ void ReviewWindow::tryFill() {
     m_review = reviewGame(*table, m_game);
     if (!m_review) {
         m_summary->setText(
-            translated("This record is not a whole game, so the coach cannot replay it."));
+            Text::tr("This record is not a whole game, so the coach cannot replay it."));
         return;
     }
     const ReviewedDecision* worst = m_review->costliest();
-    QString text = translated(
+    QString text = Text::tr(
                        "Your decisions gave up %1 points against best play, which expected %2 at "
                        "the start.")
                        .arg(onePlace(m_review->totalLoss), onePlace(m_review->expectedAtStart));
     if (worst)
-        text += QLatin1Char(' ') + translated("The costliest: turn %1, roll %2, %3 (%4 points).")
+        text += QLatin1Char(' ') + Text::tr("The costliest: turn %1, roll %2, %3 (%4 points).")
                                        .arg(worst->turn)
                                        .arg(worst->roll)
                                        .arg(describeChoice(*worst))
                                        .arg(onePlace(worst->loss));
-    if (m_game.forced)
-        text += QLatin1Char(' ') + translated("Moves on forced rolls are not judged.");
+    if (m_game.forced) text += QLatin1Char(' ') + Text::tr("Moves on forced rolls are not judged.");
     m_summary->setText(text);
     m_summary->setAccessibleName(text);
     fillTable();
@@ -125,14 +125,13 @@ void ReviewWindow::fillTable() {
     m_decisions->setRowCount(int(decisions.size()));
     for (int row = 0; row < int(decisions.size()); ++row) {
         const ReviewedDecision& d = decisions[std::size_t(row)];
-        const QString cells[] = {
-            QString::number(d.turn),
-            QString::number(d.roll),
-            diceText(d.faces),
-            describeChoice(d),
-            d.judged ? bestMove(d.best) : translated("forced roll: not judged"),
-            d.judged ? onePlace(d.loss) : QString(),
-            onePlace(d.expectedAfter)};
+        const QString cells[] = {QString::number(d.turn),
+                                 QString::number(d.roll),
+                                 diceText(d.faces),
+                                 describeChoice(d),
+                                 d.judged ? bestMove(d.best) : Text::tr("forced roll: not judged"),
+                                 d.judged ? onePlace(d.loss) : QString(),
+                                 onePlace(d.expectedAfter)};
         for (int column = 0; column < 7; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column != 3 && column != 4) item->setTextAlignment(Qt::AlignCenter);
@@ -146,7 +145,7 @@ void ReviewWindow::fillTable() {
 
 void ReviewWindow::fillChart() {
     auto* chart = new QChart;
-    chart->setTitle(translated("Expected final total after each decision"));
+    chart->setTitle(Text::tr("Expected final total after each decision"));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->hide();
     auto* line = new QLineSeries;
@@ -160,12 +159,12 @@ void ReviewWindow::fillChart() {
     }
     chart->addSeries(line);
     auto* x = new QValueAxis;
-    x->setTitleText(translated("Decision"));
+    x->setTitleText(Text::tr("Decision"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(0, double(m_review->decisions.size()));
     x->applyNiceNumbers();
     auto* y = new QValueAxis;
-    y->setTitleText(translated("Expected total"));
+    y->setTitleText(Text::tr("Expected total"));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setRange(std::floor(low / 10) * 10, std::ceil(high / 10) * 10 + 10);
     y->applyNiceNumbers();
@@ -176,9 +175,9 @@ void ReviewWindow::fillChart() {
     QChart* old = m_chart->chart();
     m_chart->setChart(chart);
     delete old;
-    m_chart->setAccessibleName(translated("Expected final total after each decision"));
+    m_chart->setAccessibleName(Text::tr("Expected final total after each decision"));
     m_chart->setAccessibleDescription(
-        translated(
+        Text::tr(
             "Line chart over %1 decisions: the expected final total starts at %2 and ends at the "
             "game's total, %3.")
             .arg(m_review->decisions.size())

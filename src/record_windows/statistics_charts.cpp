@@ -16,9 +16,10 @@
 namespace korvex {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("StatisticsWindow", text);
-}
+// The texts of StatisticsWindow, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
+};
 
 QChart* newChart(const QString& title) {
     auto* chart = new QChart;
@@ -32,13 +33,13 @@ QChart* newChart(const QString& title) {
 }  // namespace
 
 QString categoryTitle(int category) {
-    return QCoreApplication::translate("Form1", korvex::category(category).title);
+    return QCoreApplication::translate("Category", korvex::category(category).title);
 }
 
 QChart* totalsHistogram(const GameStatistics& statistics, QString& description) {
-    QChart* chart = newChart(tr("How often each total was scored"));
+    QChart* chart = newChart(Text::tr("How often each total was scored"));
     const Histogram h = histogramOf(statistics.totals, 20);
-    auto* games = new QBarSet(tr("Games"));
+    auto* games = new QBarSet(Text::tr("Games"));
     QStringList bins;
     for (std::size_t i = 0; i < h.counts.size(); ++i) {
         *games << h.counts[i];
@@ -50,10 +51,10 @@ QChart* totalsHistogram(const GameStatistics& statistics, QString& description) 
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(bins);
-    x->setTitleText(tr("Total (lower edge of each %1-point band)").arg(h.width));
+    x->setTitleText(Text::tr("Total (lower edge of each %1-point band)").arg(h.width));
     x->setLabelsAngle(-90);
     auto* y = new QValueAxis;
-    y->setTitleText(tr("Games"));
+    y->setTitleText(Text::tr("Games"));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setRange(
         0, std::max(5, h.counts.empty() ? 0 : *std::max_element(h.counts.begin(), h.counts.end())));
@@ -64,12 +65,13 @@ QChart* totalsHistogram(const GameStatistics& statistics, QString& description) 
     series->attachAxis(y);
     chart->legend()->hide();
     if (h.counts.empty()) {
-        description = tr("No games yet.");
+        description = Text::tr("No games yet.");
     } else {
         const auto peak = std::max_element(h.counts.begin(), h.counts.end()) - h.counts.begin();
         const int low = h.first + int(peak) * h.width;
-        description = tr("Bar chart of the totals of %1 games in bands of %2 points; the most "
-                         "games, %3, scored from %4 to %5.")
+        description = Text::tr(
+                          "Bar chart of the totals of %1 games in bands of %2 points; the most "
+                          "games, %3, scored from %4 to %5.")
                           .arg(statistics.games)
                           .arg(h.width)
                           .arg(h.counts[std::size_t(peak)])
@@ -81,11 +83,11 @@ QChart* totalsHistogram(const GameStatistics& statistics, QString& description) 
 
 QChart* totalsOverTime(const GameStatistics& statistics, QString& description) {
     constexpr int kWindow = 10;
-    QChart* chart = newChart(tr("Totals over time"));
+    QChart* chart = newChart(Text::tr("Totals over time"));
     auto* totals = new QLineSeries;
-    totals->setName(tr("Total"));
+    totals->setName(Text::tr("Total"));
     auto* average = new QLineSeries;
-    average->setName(tr("Average of the last %1 games").arg(kWindow));
+    average->setName(Text::tr("Average of the last %1 games").arg(kWindow));
     const std::vector<double> moving = movingAverage(statistics.totals, kWindow);
     QList<QPointF> points, smooth;
     points.reserve(qsizetype(moving.size()));
@@ -105,11 +107,11 @@ QChart* totalsOverTime(const GameStatistics& statistics, QString& description) {
     chart->addSeries(totals);
     chart->addSeries(average);
     auto* x = new QValueAxis;
-    x->setTitleText(tr("Game"));
+    x->setTitleText(Text::tr("Game"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(1, std::max<double>(2, double(moving.size())));
     auto* y = new QValueAxis;
-    y->setTitleText(tr("Total"));
+    y->setTitleText(Text::tr("Total"));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setRange(0, std::max(100, statistics.best + 10));
     y->applyNiceNumbers();
@@ -120,20 +122,22 @@ QChart* totalsOverTime(const GameStatistics& statistics, QString& description) {
         s->attachAxis(x);
         s->attachAxis(y);
     }
-    description = moving.empty() ? tr("No games yet.")
-                                 : tr("Line chart of the totals of %1 games in the order they were "
-                                      "played, with the average of the last %2; the latest "
-                                      "average is %3.")
-                                       .arg(statistics.games)
-                                       .arg(kWindow)
-                                       .arg(moving.back(), 0, 'f', 1);
+    description = moving.empty()
+                      ? Text::tr("No games yet.")
+                      : Text::tr(
+                            "Line chart of the totals of %1 games in the order they were "
+                            "played, with the average of the last %2; the latest "
+                            "average is %3.")
+                            .arg(statistics.games)
+                            .arg(kWindow)
+                            .arg(moving.back(), 0, 'f', 1);
     return chart;
 }
 
 QChart* categoryComparison(const GameStatistics& statistics, QString& description) {
-    QChart* chart = newChart(tr("Average points per category"));
-    auto* yours = new QBarSet(tr("Your average"));
-    auto* optimal = new QBarSet(tr("Optimal play"));
+    QChart* chart = newChart(Text::tr("Average points per category"));
+    auto* yours = new QBarSet(Text::tr("Your average"));
+    auto* optimal = new QBarSet(Text::tr("Optimal play"));
     QStringList names;
     // Listed bottom to top, so that the card reads from the top down.
     for (int c = kCategoryCount - 1; c >= 0; --c) {
@@ -148,7 +152,7 @@ QChart* categoryComparison(const GameStatistics& statistics, QString& descriptio
     auto* y = new QBarCategoryAxis;
     y->append(names);
     auto* x = new QValueAxis;
-    x->setTitleText(tr("Points"));
+    x->setTitleText(Text::tr("Points"));
     x->setRange(0, 50);
     x->setTickCount(6);
     x->setLabelFormat(QStringLiteral("%d"));
@@ -163,10 +167,11 @@ QChart* categoryComparison(const GameStatistics& statistics, QString& descriptio
                 statistics.categoryAverage[std::size_t(furthest)])
             furthest = c;
     description = statistics.games == 0
-                      ? tr("No games yet.")
-                      : tr("Bar chart of your average points in each of the thirteen categories "
-                           "beside what optimal play scores there; you trail it most in %1, "
-                           "%2 against %3.")
+                      ? Text::tr("No games yet.")
+                      : Text::tr(
+                            "Bar chart of your average points in each of the thirteen categories "
+                            "beside what optimal play scores there; you trail it most in %1, "
+                            "%2 against %3.")
                             .arg(categoryTitle(furthest))
                             .arg(statistics.categoryAverage[std::size_t(furthest)], 0, 'f', 1)
                             .arg(kOptimalAverages.category[std::size_t(furthest)], 0, 'f', 1);

@@ -28,9 +28,10 @@
 namespace korvex {
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("StatisticsWindow", text);
-}
+// The texts of StatisticsWindow, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
+};
 
 const char* const kFigureNames[] = {
     QT_TRANSLATE_NOOP("StatisticsWindow", "Games played"),
@@ -79,9 +80,9 @@ class GamesTableModel : public QAbstractTableModel {
             case 1:
                 return g.total;
             case 2:
-                return g.forced ? translated("yes") : QString();
+                return g.forced ? Text::tr("yes") : QString();
             default:
-                return g.coach ? translated("on") : QString();
+                return g.coach ? Text::tr("on") : QString();
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -90,7 +91,7 @@ class GamesTableModel : public QAbstractTableModel {
                                             QT_TRANSLATE_NOOP("StatisticsWindow", "Total"),
                                             QT_TRANSLATE_NOOP("StatisticsWindow", "Forced roll"),
                                             QT_TRANSLATE_NOOP("StatisticsWindow", "Coach")};
-        return translated(names[section]);
+        return Text::tr(names[section]);
     }
 
   private:
@@ -99,7 +100,7 @@ class GamesTableModel : public QAbstractTableModel {
 
 StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, QWidget* parent)
     : QWidget(parent, Qt::Window), m_history(history), m_review(std::move(review)) {
-    setWindowTitle(translated("Korvex Statistics"));
+    setWindowTitle(Text::tr("Korvex Statistics"));
     m_warn = [this](const QString& title, const QString& text) {
         QMessageBox::warning(this, title, text);
     };
@@ -115,19 +116,19 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, Q
     auto* categoryLayout = new QHBoxLayout(categories);
     m_categories = new QChartView;
     m_categoryTable = new QTableWidget(kCategoryCount, 3);
-    m_categoryTable->setAccessibleName(translated("Average points per category"));
+    m_categoryTable->setAccessibleName(Text::tr("Average points per category"));
     categoryLayout->addWidget(m_categories, 3);
     categoryLayout->addWidget(m_categoryTable, 2);
     for (QChartView* view : {m_histogram, m_overTime, m_categories})
         view->setRenderHint(QPainter::Antialiasing);
-    m_tabs->addTab(m_histogram, translated("Totals"));
-    m_tabs->addTab(m_overTime, translated("Over time"));
-    m_tabs->addTab(categories, translated("Categories"));
-    m_tabs->addTab(buildGamesTab(), translated("Games"));
+    m_tabs->addTab(m_histogram, Text::tr("Totals"));
+    m_tabs->addTab(m_overTime, Text::tr("Over time"));
+    m_tabs->addTab(categories, Text::tr("Categories"));
+    m_tabs->addTab(buildGamesTab(), Text::tr("Games"));
     layout->addWidget(m_tabs, 1);
     auto* buttons = new QHBoxLayout;
-    auto* exportButton = new QPushButton(translated("Export…"));
-    auto* close = new QPushButton(translated("Close"));
+    auto* exportButton = new QPushButton(Text::tr("Export…"));
+    auto* close = new QPushButton(Text::tr("Close"));
     connect(exportButton, &QPushButton::clicked, this, [this] { exportGames(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(exportButton);
@@ -144,7 +145,7 @@ QWidget* StatisticsWindow::buildFigures() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < int(std::size(kFigureNames)); ++i) {
-        auto* name = new QLabel(translated(kFigureNames[i]) + QLatin1Char(':'));
+        auto* name = new QLabel(Text::tr(kFigureNames[i]) + QLatin1Char(':'));
         auto* value = new QLabel;
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         name->setBuddy(value);
@@ -154,7 +155,7 @@ QWidget* StatisticsWindow::buildFigures() {
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    m_includeForced = new QCheckBox(translated("Include games with forced rolls"));
+    m_includeForced = new QCheckBox(Text::tr("Include games with forced rolls"));
     connect(m_includeForced, &QCheckBox::toggled, this, [this] { fill(); });
     grid->addWidget(m_includeForced, 3, 0, 1, 4);
     return box;
@@ -166,14 +167,14 @@ QWidget* StatisticsWindow::buildGamesTab() {
     m_model = new GamesTableModel(this);
     m_list = new QTableView;
     m_list->setModel(m_model);
-    m_list->setAccessibleName(translated("Recorded games, newest first"));
+    m_list->setAccessibleName(Text::tr("Recorded games, newest first"));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(m_list, &QTableView::doubleClicked, this, [this] { reviewSelected(); });
-    m_reviewButton = new QPushButton(translated("Review"));
+    m_reviewButton = new QPushButton(Text::tr("Review"));
     connect(m_reviewButton, &QPushButton::clicked, this, [this] { reviewSelected(); });
     layout->addWidget(m_list, 1);
     auto* row = new QHBoxLayout;
@@ -205,11 +206,10 @@ void StatisticsWindow::fill() {
         view->setAccessibleDescription(description);
         view->setToolTip(description);
     };
-    show(m_histogram, totalsHistogram(m_statistics, description),
-         translated("Histogram of totals"));
-    show(m_overTime, totalsOverTime(m_statistics, description), translated("Totals over time"));
+    show(m_histogram, totalsHistogram(m_statistics, description), Text::tr("Histogram of totals"));
+    show(m_overTime, totalsOverTime(m_statistics, description), Text::tr("Totals over time"));
     show(m_categories, categoryComparison(m_statistics, description),
-         translated("Average points per category beside optimal play"));
+         Text::tr("Average points per category beside optimal play"));
 }
 
 void StatisticsWindow::fillFigures() {
@@ -222,14 +222,13 @@ void StatisticsWindow::fillFigures() {
         any ? percent(s.bonusRate) : none, any ? percent(s.fiveOfAKindRate) : none};
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i]->setText(texts[i]);
-        m_values[i]->setAccessibleName(translated(kFigureNames[i]) + QStringLiteral(": ") +
-                                       texts[i]);
+        m_values[i]->setAccessibleName(Text::tr(kFigureNames[i]) + QStringLiteral(": ") + texts[i]);
     }
 }
 
 void StatisticsWindow::fillCategoryTable() {
     m_categoryTable->setHorizontalHeaderLabels(
-        {translated("Category"), translated("Yours"), translated("Optimal play")});
+        {Text::tr("Category"), Text::tr("Yours"), Text::tr("Optimal play")});
     m_categoryTable->verticalHeader()->hide();
     m_categoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < kCategoryCount; ++c) {
@@ -255,7 +254,7 @@ void StatisticsWindow::reviewSelected() {
     if (const std::optional<GameRecord> game = m_history.game(m_model->game(row).id)) {
         if (m_review) m_review(*game);
     } else {
-        m_warn(translated("Review"), translated("This game's moves cannot be read."));
+        m_warn(Text::tr("Review"), Text::tr("This game's moves cannot be read."));
     }
 }
 
@@ -263,15 +262,15 @@ bool StatisticsWindow::exportGames() {
     QString path = m_exportPath;
     if (path.isEmpty())
         path = QFileDialog::getSaveFileName(
-            this, translated("Export…"), QDir::home().filePath(QStringLiteral("korvex-games.csv")),
-            translated("CSV files (*.csv)"));
+            this, Text::tr("Export…"), QDir::home().filePath(QStringLiteral("korvex-games.csv")),
+            Text::tr("CSV files (*.csv)"));
     if (path.isEmpty()) return false;
     // Every recorded game, forced rolls or not: the file is the player's own copy of them all.
     QSaveFile file(path);
     const QByteArray csv = csvOf(m_games).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        m_warn(translated("Export…"), translated("The games could not be written to %1 (%2).")
-                                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+        m_warn(Text::tr("Export…"), Text::tr("The games could not be written to %1 (%2).")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     return true;

@@ -14,9 +14,10 @@ namespace {
 // Rounding noise of the table must not show as a loss when the move was the best.
 constexpr double kNoise = 0.0005;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("GameReview", text);
-}
+// The texts of GameReview, under the context lupdate files them in.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameReview)
+};
 
 // The expected final total after holding `held` of `faces` with `rollsLeft` rolls to come.
 double holdValue(const CoachTable& table, const TurnValues& turn, const CoachPosition& position,
@@ -90,15 +91,15 @@ std::optional<GameReview> reviewGame(const CoachTable& table, const GameRecord& 
 
 QString describeChoice(const ReviewedDecision& decision) {
     if (decision.kind == ReviewedDecision::Kind::Score)
-        return tr("Scored %1 for %2")
-            .arg(QCoreApplication::translate("Form1", category(decision.category).title))
+        return Text::tr("Scored %1 for %2")
+            .arg(QCoreApplication::translate("Category", category(decision.category).title))
             .arg(decision.points);
     QStringList kept;
     for (int i = 0; i < 5; ++i)
         if (decision.held[std::size_t(i)]) kept << QString::number(decision.faces[std::size_t(i)]);
-    if (kept.isEmpty()) return tr("Rolled all five again");
-    if (kept.size() == 5) return tr("Held all five and rolled");
-    return tr("Held %1 and rolled").arg(kept.join(QLatin1Char(' ')));
+    if (kept.isEmpty()) return Text::tr("Rolled all five again");
+    if (kept.size() == 5) return Text::tr("Held all five and rolled");
+    return Text::tr("Held %1 and rolled").arg(kept.join(QLatin1Char(' ')));
 }
 
 }  // namespace korvex

@@ -134,6 +134,8 @@ TEST_F(InstalledTree, putsEveryFileWhereTheDesktopLooks) {
                             kSvgPath,
                             QStringLiteral(KORVEX_RECORDS_MODULE)};
     for (int size : kPngSizes) expected << pngPath(size);
+    for (const QString& language : QStringLiteral(KORVEX_LANGUAGES).split(u' '))
+        expected << QStringLiteral("share/korvex/translations/korvex_%1.qm").arg(language);
     for (const QString& file : expected) {
         const QFileInfo info(installed(file));
         EXPECT_TRUE(info.isFile() && info.size() > 0) << "missing or empty: " << file.toStdString();

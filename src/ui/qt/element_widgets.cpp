@@ -87,13 +87,17 @@ QString wrappedCaption(const QString& caption, const QFontMetrics& metrics, int 
 
 // --- ElementButton -------------------------------------------------------------------------
 
-void ElementButton::setCaption(const QString& caption) {
-    m_caption = caption;
+QRect ElementButton::captionRoom() const {
     QStyleOptionButton option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-    setText(wrappedCaption(caption, fontMetrics(), contents.width() - 2 * margin));
+    return contents.adjusted(margin, 0, -margin, 0);
+}
+
+void ElementButton::setCaption(const QString& caption) {
+    m_caption = caption;
+    setText(wrappedCaption(caption, fontMetrics(), captionRoom().width()));
 }
 
 void ElementButton::keyPressEvent(QKeyEvent* event) {

@@ -34,6 +34,8 @@ class ElementButton : public QPushButton {
     // Shows a caption in the "&&" convention, word-wrapped onto as many lines as its width needs.
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
+    // Where the caption's lines are drawn: the button's contents less the style's text margins.
+    QRect captionRoom() const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

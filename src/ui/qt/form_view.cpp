@@ -1,6 +1,7 @@
 #include "ui/qt/form_view.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
@@ -94,6 +95,22 @@ QRect clientRect(const FormLayout& layout) {
     return QRect(0, 0, twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
 }
 
+// The widest text a one-line label can show inside the window, growing away from its aligned
+// edge: to the window's right edge, to its left edge, or evenly to both sides.
+int widestFit(Align align, const QRect& box, const QRect& room) {
+    const int toLeft = box.left() - room.left();
+    const int toRight = room.right() - box.right();
+    switch (align) {
+        case Align::Right:
+            return box.width() + toLeft;
+        case Align::Center:
+            return box.width() + 2 * std::min(toLeft, toRight);
+        case Align::Left:
+            break;
+    }
+    return box.width() + toRight;
+}
+
 // `room` is the window's client area as the layout gives it, whatever size the window has now.
 void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
     QRect box = pixelRect(item);
@@ -107,7 +124,8 @@ void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
         };
         int need = measure();
         // Where even the window's edge leaves too little room, a pixel smaller still reads well.
-        for (int px = font.pixelSize(); need > room.width() - box.left() && px > 9;) {
+        const int widest = widestFit(item.align, box, room);
+        for (int px = font.pixelSize(); need > widest && px > 9;) {
             font.setPixelSize(--px);
             label->setFont(font);
             need = measure();
@@ -160,6 +178,20 @@ QWidget* makeLine(const ElementSpec& item, QWidget* parent) {
     return new LineWidget(from, to, item.lineWidth, resolve(item.fore).value_or(Qt::black), parent);
 }
 
+QString spoken(const char* text) {
+    return QCoreApplication::translate("Accessibility", text);
+}
+
+// A die picture as read aloud: "Die 2: 5", "Die 2: 5, held".
+QString spokenDie(const ElementSpec& item, bool framed) {
+    const QString name = item.accessibleName.isEmpty()
+                             ? spoken(QT_TRANSLATE_NOOP("Accessibility", "Die: %1")).arg(item.pips)
+                             : item.accessibleName;
+    if (!framed || item.borderMeaning.isEmpty()) return name;
+    //: A die's name and what its frame means: "Die 2: 5, held".
+    return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1, %2")).arg(name, item.borderMeaning);
+}
+
 }  // namespace
 
 QString FormView::accessibleNameOf(const Form& form, int element) {
@@ -176,21 +208,22 @@ QString FormView::accessibleNameOf(const Form& form, int element) {
             const int label = form.model().indexOf(item.labelledBy);
             QString caption = form.model().state(label).text.trimmed();
             if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-            return caption + QStringLiteral(": ") +
-                   (state.text.isEmpty() ? QStringLiteral("open") : state.text);
+            //: A score box read aloud: its row's caption and its score, "Fours: 12".
+            return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1: %2"))
+                .arg(caption.trimmed(), state.text.isEmpty()
+                                            //: A score box not filled yet.
+                                            ? spoken(QT_TRANSLATE_NOOP("Accessibility", "open"))
+                                            : state.text);
         }
         case ElementKind::Picture:
-            if (item.picture == PictureKind::DieFace) {
-                const QString name = item.accessibleName.isEmpty()
-                                         ? QStringLiteral("Die: %1").arg(item.pips)
-                                         : item.accessibleName;
-                if (state.border == 0 || item.borderMeaning.isEmpty()) return name;
-                return name + QStringLiteral(", ") + item.borderMeaning;
-            }
+            if (item.picture == PictureKind::DieFace) return spokenDie(item, state.border != 0);
             if (item.picture == PictureKind::RollFace)
-                return QStringLiteral("Roll %1").arg(item.pips);
+                //: The roll indicator: which roll of the turn this is.
+                return spoken(QT_TRANSLATE_NOOP("Accessibility", "Roll %1")).arg(item.pips);
             if (item.picture == PictureKind::AppIcon)
-                return QString::fromLatin1(version::kTitle) + QStringLiteral(" icon");
+                //: The game's icon in the About window; %1 is the game's name.
+                return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1 icon"))
+                    .arg(QString::fromLatin1(version::kTitle));
             return {};
         case ElementKind::Line:
         case ElementKind::Field:

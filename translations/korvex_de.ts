@@ -1,0 +1,897 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Die: %1</source>
+        <translation>Würfel: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A score box read aloud: its row&apos;s caption and its score, &quot;Fours: 12&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>Roll %1</source>
+        <extracomment>The roll indicator: which roll of the turn this is.</extracomment>
+        <translation>Wurf %1</translation>
+    </message>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>The game&apos;s icon in the About window; %1 is the game&apos;s name.</extracomment>
+        <translation>%1-Symbol</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Ones</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Dreierpasch</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Viererpasch</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine Straße</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>Korvex</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>Coach</name>
+    <message>
+        <source>Advice begins with the first roll.</source>
+        <translation>Tipps gibt es ab dem ersten Wurf.</translation>
+    </message>
+    <message>
+        <source>The game is over.</source>
+        <translation>Das Spiel ist vorbei.</translation>
+    </message>
+    <message>
+        <source>No advice on a forced roll.</source>
+        <translation>Kein Tipp bei einem erzwungenen Wurf.</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Der beste Zug wird berechnet…</translation>
+    </message>
+    <message>
+        <source>Expected final total with best play: %1</source>
+        <translation>Erwartete Endsumme bei bestem Spiel: %1</translation>
+    </message>
+    <message>
+        <source>Your last choice gave up %1 points.</source>
+        <translation>Deine letzte Wahl hat %1 Punkte verschenkt.</translation>
+    </message>
+    <message>
+        <source>Given up this game: %1 points.</source>
+        <translation>In diesem Spiel verschenkt: %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Alle fünf neu würfeln</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <extracomment>%1 is the dice to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <translation>%1 halten und würfeln</translation>
+    </message>
+    <message>
+        <source>Score %1 for %2</source>
+        <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
+        <translation>%1 für %2 eintragen</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1)</source>
+        <extracomment>%1 is the one die to let go of, &quot;3&quot;.</extracomment>
+        <translation>Alle fünf neu würfeln (die %1 freigeben)</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1 and %2)</source>
+        <extracomment>%1 is the dice to let go of but the last, &quot;1, 2&quot;; %2 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Alle fünf neu würfeln (die %1 und %2 freigeben)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4 4&quot;; %2 the one die to let go of, &quot;1&quot;.</extracomment>
+        <translation>%1 halten und würfeln (die %2 freigeben)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2 and %3)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4&quot;; %2 the dice to let go of but the last, &quot;1, 2&quot;; %3 the last of them, &quot;3&quot;.</extracomment>
+        <translation>%1 halten und würfeln (die %2 und %3 freigeben)</translation>
+    </message>
+    <message>
+        <source>Roll: you already hold %1</source>
+        <extracomment>%1 is the dice the player holds, &quot;6 6&quot;.</extracomment>
+        <translation>Würfeln: Du hältst schon %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>You must choose an item to score.</source>
+        <translation>Wähle zuerst eine Kategorie zum Eintragen.</translation>
+    </message>
+    <message>
+        <source>Scoring Error</source>
+        <translation>Fehler beim Eintragen</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <extracomment>Shown in capitals, framed in red, until the first roll of a game.</extracomment>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>Save Score &amp;&amp; Roll Again</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. Records the chosen category and rolls for the next turn.</extracomment>
+        <translation>Eintragen &amp;&amp; weiterwürfeln</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Zwischensumme:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Select which dice you want to keep...</source>
+        <translation>Wähle die Würfel, die du behalten willst...</translation>
+    </message>
+    <message>
+        <source>Roll Number:</source>
+        <translation>Wurf Nr.:</translation>
+    </message>
+    <message>
+        <source>Help/</source>
+        <extracomment>Read together with the &quot;About&quot; link below it: &quot;Help/ About&quot;.</extracomment>
+        <translation>Hilfe/</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. One short word, as wide as the die.</extracomment>
+        <translation>halten</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <extracomment>Under a die the player holds: the coach&apos;s best move lets it go. One short word, as wide as the die.</extracomment>
+        <translation>freigeben</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A row of the score card: the category&apos;s name, &quot;Fours:&quot;.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <extracomment>A die as a screen reader names it: its position and its face, &quot;Die 2: 5&quot;.</extracomment>
+        <translation>Würfel %1: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>gehalten</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points.</source>
+        <translation>Spiel vorbei: %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points.</source>
+        <translation>Deine Entscheidungen haben %1 Punkte verschenkt.</translation>
+    </message>
+    <message>
+        <source>Costliest: turn %1, %2 (%3 points).</source>
+        <translation>Am teuersten: Runde %1, %2 (%3 Punkte).</translation>
+    </message>
+    <message>
+        <source>Every decision was the best.</source>
+        <translation>Jede Entscheidung war die beste.</translation>
+    </message>
+    <message>
+        <source>This window cannot be opened: its module is missing or damaged (%1).</source>
+        <translation>Dieses Fenster lässt sich nicht öffnen: Sein Modul fehlt oder ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>der SQLite-Treiber von Qt SQL ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>der Ordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Korvex</source>
+        <translation>sie wurde von einer neueren Version von Korvex geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>kann nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>it is damaged and cannot be renamed</source>
+        <translation>sie ist beschädigt und lässt sich nicht umbenennen</translation>
+    </message>
+    <message>
+        <source>the game&apos;s moves are not readable</source>
+        <translation>die Züge des Spiels sind nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>The record of your games, %1, cannot be read (%2).</source>
+        <translation>Die Aufzeichnung deiner Spiele, %1, kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
+        <translation>Die Aufzeichnung deiner Spiele, %1, war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Aufzeichnung wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Game Record</source>
+        <translation>Spielaufzeichnung</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
+        <translation>Dein Spiel konnte nicht in %1 geschrieben werden (%2). Es bleibt erhalten und wird bei nächster Gelegenheit aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>Scored %1 for %2</source>
+        <translation>%1 für %2 eingetragen</translation>
+    </message>
+    <message>
+        <source>Rolled all five again</source>
+        <translation>Alle fünf neu gewürfelt</translation>
+    </message>
+    <message>
+        <source>Held all five and rolled</source>
+        <translation>Alle fünf gehalten und gewürfelt</translation>
+    </message>
+    <message>
+        <source>Held %1 and rolled</source>
+        <translation>%1 gehalten und gewürfelt</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Score %1 for %2</source>
+        <translation>%1 für %2 eintragen</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Alle fünf neu würfeln</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <translation>%1 halten und würfeln</translation>
+    </message>
+    <message>
+        <source>Korvex Review</source>
+        <translation>Korvex-Analyse</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Der beste Zug wird berechnet…</translation>
+    </message>
+    <message>
+        <source>Every decision of the game</source>
+        <translation>Alle Entscheidungen des Spiels</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Wurf</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Dein Zug</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Bester Zug</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Verschenkt</translation>
+    </message>
+    <message>
+        <source>Expected total after</source>
+        <translation>Erwartete Summe danach</translation>
+    </message>
+    <message>
+        <source>Game finished %1, total %2</source>
+        <translation>Spiel beendet am %1, Summe %2</translation>
+    </message>
+    <message>
+        <source>This record is not a whole game, so the coach cannot replay it.</source>
+        <translation>Diese Aufzeichnung ist kein ganzes Spiel, daher kann der Trainer sie nicht nachspielen.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
+        <translation>Deine Entscheidungen haben gegenüber bestem Spiel %1 Punkte verschenkt; zu Beginn waren %2 zu erwarten.</translation>
+    </message>
+    <message>
+        <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
+        <translation>Am teuersten: Runde %1, Wurf %2, %3 (%4 Punkte).</translation>
+    </message>
+    <message>
+        <source>Moves on forced rolls are not judged.</source>
+        <translation>Züge bei erzwungenen Würfen werden nicht bewertet.</translation>
+    </message>
+    <message>
+        <source>forced roll: not judged</source>
+        <translation>erzwungener Wurf: nicht bewertet</translation>
+    </message>
+    <message>
+        <source>Expected final total after each decision</source>
+        <translation>Erwartete Endsumme nach jeder Entscheidung</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Erwartete Summe</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
+        <translation>Liniendiagramm über %1 Entscheidungen: Die erwartete Endsumme beginnt bei %2 und endet bei der Summe des Spiels, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>How often each total was scored</source>
+        <translation>Wie oft jede Summe erzielt wurde</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Total (lower edge of each %1-point band)</source>
+        <translation>Summe (Untergrenze jedes Bereichs von %1 Punkten)</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Noch keine Spiele.</translation>
+    </message>
+    <message>
+        <source>Bar chart of the totals of %1 games in bands of %2 points; the most games, %3, scored from %4 to %5.</source>
+        <translation>Balkendiagramm der Summen von %1 Spielen in Bereichen von %2 Punkten; die meisten Spiele, %3, erzielten %4 bis %5.</translation>
+    </message>
+    <message>
+        <source>Totals over time</source>
+        <translation>Summen im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Average of the last %1 games</source>
+        <translation>Durchschnitt der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
+        <translation>Liniendiagramm der Summen von %1 Spielen in der gespielten Reihenfolge, mit dem Durchschnitt der letzten %2; der neueste Durchschnitt ist %3.</translation>
+    </message>
+    <message>
+        <source>Average points per category</source>
+        <translation>Durchschnittliche Punkte je Kategorie</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Dein Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Optimal play</source>
+        <translation>Optimales Spiel</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Bar chart of your average points in each of the thirteen categories beside what optimal play scores there; you trail it most in %1, %2 against %3.</source>
+        <translation>Balkendiagramm deiner durchschnittlichen Punkte in jeder der dreizehn Kategorien neben dem, was optimales Spiel dort erzielt; am weitesten zurück liegst du bei %1, %2 gegenüber %3.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Durchschnittliche Summe</translation>
+    </message>
+    <message>
+        <source>Median total</source>
+        <translation>Median der Summen</translation>
+    </message>
+    <message>
+        <source>Best total</source>
+        <translation>Beste Summe</translation>
+    </message>
+    <message>
+        <source>Upper bonus won</source>
+        <translation>Bonus oben erreicht</translation>
+    </message>
+    <message>
+        <source>Five of a kind in Korvex</source>
+        <translation>Fünf gleiche in Korvex</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Forced roll</source>
+        <translation>Erzwungener Wurf</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>Korvex Statistics</source>
+        <translation>Korvex-Statistik</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Include games with forced rolls</source>
+        <translation>Spiele mit erzwungenen Würfen einbeziehen</translation>
+    </message>
+    <message>
+        <source>Recorded games, newest first</source>
+        <translation>Aufgezeichnete Spiele, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analysieren</translation>
+    </message>
+    <message>
+        <source>Histogram of totals</source>
+        <translation>Histogramm der Summen</translation>
+    </message>
+    <message>
+        <source>Average points per category beside optimal play</source>
+        <translation>Durchschnittliche Punkte je Kategorie neben optimalem Spiel</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Deine</translation>
+    </message>
+    <message>
+        <source>This game&apos;s moves cannot be read.</source>
+        <translation>Die Züge dieses Spiels können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The games could not be written to %1 (%2).</source>
+        <translation>Die Spiele konnten nicht in %1 geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>June 17, 2005</source>
+        <extracomment>The date of the release, written as dates are in your language.</extracomment>
+        <translation>17. Juni 2005</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing one pip</source>
+        <translation>Augensumme aller Einsen</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing two pips</source>
+        <translation>Augensumme aller Zweien</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing three pips</source>
+        <translation>Augensumme aller Dreien</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing four pips</source>
+        <translation>Augensumme aller Vieren</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing five pips</source>
+        <translation>Augensumme aller Fünfen</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing six pips</source>
+        <translation>Augensumme aller Sechsen</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Adds all dice if three are the same</source>
+        <translation>Augensumme bei drei gleichen</translation>
+    </message>
+    <message>
+        <source>Adds all dice if four are the same</source>
+        <translation>Augensumme bei vier gleichen</translation>
+    </message>
+    <message>
+        <source>Adds all dice (no restrictions)</source>
+        <translation>Augensumme (ohne Bedingung)</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 pts.</source>
+        <translation>%1 Pkt.</translation>
+    </message>
+    <message>
+        <source>%1 pts. are automatically added when the left column totals %2+</source>
+        <extracomment>%1 is the bonus, 35; %2 the total it needs, 63.</extracomment>
+        <translation>%1 Pkt. extra, wenn die linke Spalte zusammen %2+ ergibt</translation>
+    </message>
+    <message>
+        <source>%1 (%2 for each additional)</source>
+        <extracomment>%1 is the points of a five of a kind, &quot;50 pts.&quot;; %2 those of each later one.</extracomment>
+        <translation>%1 (%2 für jeden weiteren)</translation>
+    </message>
+</context>
+<context>
+    <name>frmGetName</name>
+    <message>
+        <source>New High Score</source>
+        <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+        <source>Enter your initials:</source>
+        <translation>Deine Initialen:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmHiScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Clear High Scores</source>
+        <translation>Liste löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all high scores from the list?</source>
+        <translation>Sollen wirklich alle Einträge aus der Bestenliste gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletions</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>modHiScores</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The high score stored under key %1 could not be read; it is shown as ??? with a score of 0.</source>
+        <translation>Der unter Schlüssel %1 gespeicherte Eintrag der Bestenliste konnte nicht gelesen werden; er wird als ??? mit 0 Punkten gezeigt.</translation>
+    </message>
+    <message>
+        <source>The high score stored under keys %1 could not be read; they are shown as ??? with a score of 0.</source>
+        <translation>Die unter den Schlüsseln %1 gespeicherten Einträge der Bestenliste konnten nicht gelesen werden; sie werden als ??? mit 0 Punkten gezeigt.</translation>
+    </message>
+    <message>
+        <source>The new high score is kept while Korvex runs; it is saved again when High Scores is opened or the game is closed.</source>
+        <translation>Der neue Eintrag bleibt erhalten, solange Korvex läuft; er wird erneut gespeichert, wenn die Bestenliste geöffnet oder das Spiel beendet wird.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is damaged; only part of it could be read.</source>
+        <translation>Die Datei der Bestenliste %1 ist beschädigt; nur ein Teil davon konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>A copy of the damaged high-score file could not be kept as %1, so the file was left as it is.</source>
+        <translation>Eine Kopie der beschädigten Datei der Bestenliste konnte nicht als %1 angelegt werden; die Datei bleibt daher unverändert.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is larger than 1 MiB, so it is damaged: it cannot be a high-score table. %2</source>
+        <translation>Die Datei der Bestenliste %1 ist größer als 1 MiB und damit beschädigt: So groß kann keine Bestenliste sein. %2</translation>
+    </message>
+    <message>
+        <source>Korvex could not work on its high scores in the temporary folder %1: %2.</source>
+        <translation>Korvex konnte im temporären Ordner %1 nicht mit seiner Bestenliste arbeiten: %2.</translation>
+    </message>
+    <message>
+        <source>its new text could not be composed there</source>
+        <translation>ihr neuer Inhalt ließ sich dort nicht zusammenstellen</translation>
+    </message>
+    <message>
+        <source>It was not read.</source>
+        <translation>Sie wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is not a regular file: it is %2. Korvex neither reads nor replaces it; the high scores are kept in memory only.</source>
+        <translation>Die Datei der Bestenliste %1 ist keine gewöhnliche Datei, sondern %2. Korvex liest und ersetzt sie nicht; die Bestenliste wird nur im Speicher gehalten.</translation>
+    </message>
+    <message>
+        <source>a link to something that does not exist</source>
+        <translation>ein Verweis auf etwas, das nicht existiert</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (Prozess %1)</translation>
+    </message>
+    <message>
+        <source> (process %1 on %2)</source>
+        <translation> (Prozess %1 auf %2)</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be opened: %3.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gesperrt werden: Ihre Sperrdatei %2 ließ sich nicht öffnen: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be locked: %3.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gesperrt werden: Ihre Sperrdatei %2 ließ sich nicht sperren: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written: %2.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>permission was refused</source>
+        <translation>der Zugriff wurde verweigert</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>a part of its path is a file, not a folder</source>
+        <translation>ein Teil des Pfads ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es ist ein Ordner, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>die Datei wäre größer, als das System erlaubt</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>its path has too many links</source>
+        <translation>der Pfad enthält zu viele Verweise</translation>
+    </message>
+    <message>
+        <source>the disk reported an input or output error</source>
+        <translation>der Datenträger meldete einen Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read: %2.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created: %2.</source>
+        <translation>Der Ordner %1 für die Datei der Bestenliste konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
+        <translation>Die Datei der Bestenliste %1 ist von einem anderen laufenden Korvex%2 gesperrt, das gerade seine Bestenliste speichert.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,897 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dado: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A score box read aloud: its row&apos;s caption and its score, &quot;Fours: 12&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>Roll %1</source>
+        <extracomment>The roll indicator: which roll of the turn this is.</extracomment>
+        <translation>Tirada %1</translation>
+    </message>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>The game&apos;s icon in the About window; %1 is the game&apos;s name.</extracomment>
+        <translation>Icono de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Ones</source>
+        <translation>Unos</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Doses</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Treses</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Cuatros</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cincos</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Seises</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Trío</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Cuatro iguales</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Escalera corta</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Escalera larga</translation>
+    </message>
+    <message>
+        <source>Korvex</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Suerte</translation>
+    </message>
+</context>
+<context>
+    <name>Coach</name>
+    <message>
+        <source>Advice begins with the first roll.</source>
+        <translation>Los consejos empiezan con la primera tirada.</translation>
+    </message>
+    <message>
+        <source>The game is over.</source>
+        <translation>La partida ha terminado.</translation>
+    </message>
+    <message>
+        <source>No advice on a forced roll.</source>
+        <translation>No hay consejo en una tirada forzada.</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calculando la mejor jugada…</translation>
+    </message>
+    <message>
+        <source>Expected final total with best play: %1</source>
+        <translation>Total final esperado con la mejor jugada: %1</translation>
+    </message>
+    <message>
+        <source>Your last choice gave up %1 points.</source>
+        <translation>Tu última elección te costó %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Given up this game: %1 points.</source>
+        <translation>Perdido en esta partida: %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Tirar los cinco de nuevo</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <extracomment>%1 is the dice to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <translation>Guardar %1 y tirar</translation>
+    </message>
+    <message>
+        <source>Score %1 for %2</source>
+        <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
+        <translation>Anotar %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1)</source>
+        <extracomment>%1 is the one die to let go of, &quot;3&quot;.</extracomment>
+        <translation>Tirar los cinco de nuevo (soltar el %1)</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1 and %2)</source>
+        <extracomment>%1 is the dice to let go of but the last, &quot;1, 2&quot;; %2 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Tirar los cinco de nuevo (soltar los %1 y %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4 4&quot;; %2 the one die to let go of, &quot;1&quot;.</extracomment>
+        <translation>Guardar %1 y tirar (soltar el %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2 and %3)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4&quot;; %2 the dice to let go of but the last, &quot;1, 2&quot;; %3 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Guardar %1 y tirar (soltar los %2 y %3)</translation>
+    </message>
+    <message>
+        <source>Roll: you already hold %1</source>
+        <extracomment>%1 is the dice the player holds, &quot;6 6&quot;.</extracomment>
+        <translation>Tirar: ya guardas %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>You must choose an item to score.</source>
+        <translation>Debes elegir una casilla para anotar.</translation>
+    </message>
+    <message>
+        <source>Scoring Error</source>
+        <translation>Error al anotar</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuevo juego</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <extracomment>Shown in capitals, framed in red, until the first roll of a game.</extracomment>
+        <translation>JUGAR</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirar</translation>
+    </message>
+    <message>
+        <source>Save Score &amp;&amp; Roll Again</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. Records the chosen category and rolls for the next turn.</extracomment>
+        <translation>Anotar &amp;&amp; tirar de nuevo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Subtotal:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bono:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Select which dice you want to keep...</source>
+        <translation>Elige los dados que quieres guardar...</translation>
+    </message>
+    <message>
+        <source>Roll Number:</source>
+        <translation>Tirada n.º:</translation>
+    </message>
+    <message>
+        <source>Help/</source>
+        <extracomment>Read together with the &quot;About&quot; link below it: &quot;Help/ About&quot;.</extracomment>
+        <translation>Ayuda/</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entrenador</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. One short word, as wide as the die.</extracomment>
+        <translation>guardar</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <extracomment>Under a die the player holds: the coach&apos;s best move lets it go. One short word, as wide as the die.</extracomment>
+        <translation>soltar</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A row of the score card: the category&apos;s name, &quot;Fours:&quot;.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <extracomment>A die as a screen reader names it: its position and its face, &quot;Die 2: 5&quot;.</extracomment>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>retenido</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points.</source>
+        <translation>Partida terminada: %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points.</source>
+        <translation>Tus decisiones costaron %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Costliest: turn %1, %2 (%3 points).</source>
+        <translation>La más cara: turno %1, %2 (%3 puntos).</translation>
+    </message>
+    <message>
+        <source>Every decision was the best.</source>
+        <translation>Cada decisión fue la mejor.</translation>
+    </message>
+    <message>
+        <source>This window cannot be opened: its module is missing or damaged (%1).</source>
+        <translation>Esta ventana no se puede abrir: su módulo falta o está dañado (%1).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>el controlador SQLite de Qt SQL no está instalado</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Korvex</source>
+        <translation>lo escribió una versión más reciente de Korvex</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>no se puede actualizar</translation>
+    </message>
+    <message>
+        <source>it is damaged and cannot be renamed</source>
+        <translation>está dañado y no se puede renombrar</translation>
+    </message>
+    <message>
+        <source>the game&apos;s moves are not readable</source>
+        <translation>las jugadas de la partida no se pueden leer</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>The record of your games, %1, cannot be read (%2).</source>
+        <translation>El registro de tus partidas, %1, no se puede leer (%2).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
+        <translation>El registro de tus partidas, %1, estaba dañado. Se ha guardado como %2 y se ha empezado un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>Game Record</source>
+        <translation>Registro de partidas</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
+        <translation>Tu partida no se pudo escribir en %1 (%2). Se conserva y se registrará en la próxima ocasión.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>Scored %1 for %2</source>
+        <translation>Anotaste %2 en %1</translation>
+    </message>
+    <message>
+        <source>Rolled all five again</source>
+        <translation>Tiraste los cinco de nuevo</translation>
+    </message>
+    <message>
+        <source>Held all five and rolled</source>
+        <translation>Guardaste los cinco y tiraste</translation>
+    </message>
+    <message>
+        <source>Held %1 and rolled</source>
+        <translation>Guardaste %1 y tiraste</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Score %1 for %2</source>
+        <translation>Anotar %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Tirar los cinco de nuevo</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <translation>Guardar %1 y tirar</translation>
+    </message>
+    <message>
+        <source>Korvex Review</source>
+        <translation>Análisis de Korvex</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calculando la mejor jugada…</translation>
+    </message>
+    <message>
+        <source>Every decision of the game</source>
+        <translation>Todas las decisiones de la partida</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Tu jugada</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Mejor jugada</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Expected total after</source>
+        <translation>Total esperado después</translation>
+    </message>
+    <message>
+        <source>Game finished %1, total %2</source>
+        <translation>Partida terminada el %1, total %2</translation>
+    </message>
+    <message>
+        <source>This record is not a whole game, so the coach cannot replay it.</source>
+        <translation>Este registro no es una partida completa, así que el entrenador no puede repetirla.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
+        <translation>Tus decisiones costaron %1 puntos frente a la mejor jugada, que esperaba %2 al principio.</translation>
+    </message>
+    <message>
+        <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
+        <translation>La más cara: turno %1, tirada %2, %3 (%4 puntos).</translation>
+    </message>
+    <message>
+        <source>Moves on forced rolls are not judged.</source>
+        <translation>Las jugadas en tiradas forzadas no se juzgan.</translation>
+    </message>
+    <message>
+        <source>forced roll: not judged</source>
+        <translation>tirada forzada: no se juzga</translation>
+    </message>
+    <message>
+        <source>Expected final total after each decision</source>
+        <translation>Total final esperado tras cada decisión</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Decisión</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Total esperado</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
+        <translation>Gráfico de líneas de %1 decisiones: el total final esperado empieza en %2 y acaba en el total de la partida, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>How often each total was scored</source>
+        <translation>Cuántas veces salió cada total</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Total (lower edge of each %1-point band)</source>
+        <translation>Total (límite inferior de cada tramo de %1 puntos)</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Aún no hay partidas.</translation>
+    </message>
+    <message>
+        <source>Bar chart of the totals of %1 games in bands of %2 points; the most games, %3, scored from %4 to %5.</source>
+        <translation>Gráfico de barras de los totales de %1 partidas en tramos de %2 puntos; la mayoría, %3 partidas, sumaron de %4 a %5.</translation>
+    </message>
+    <message>
+        <source>Totals over time</source>
+        <translation>Totales a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Average of the last %1 games</source>
+        <translation>Media de las últimas %1 partidas</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
+        <translation>Gráfico de líneas de los totales de %1 partidas en el orden en que se jugaron, con la media de las últimas %2; la media más reciente es %3.</translation>
+    </message>
+    <message>
+        <source>Average points per category</source>
+        <translation>Media de puntos por categoría</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Tu media</translation>
+    </message>
+    <message>
+        <source>Optimal play</source>
+        <translation>Juego óptimo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Bar chart of your average points in each of the thirteen categories beside what optimal play scores there; you trail it most in %1, %2 against %3.</source>
+        <translation>Gráfico de barras de tu media de puntos en cada una de las trece categorías junto a lo que consigue el juego óptimo; donde más te quedas atrás es en %1, %2 frente a %3.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Total medio</translation>
+    </message>
+    <message>
+        <source>Median total</source>
+        <translation>Total mediano</translation>
+    </message>
+    <message>
+        <source>Best total</source>
+        <translation>Mejor total</translation>
+    </message>
+    <message>
+        <source>Upper bonus won</source>
+        <translation>Bono superior conseguido</translation>
+    </message>
+    <message>
+        <source>Five of a kind in Korvex</source>
+        <translation>Cinco iguales en Korvex</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>Forced roll</source>
+        <translation>Tirada forzada</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entrenador</translation>
+    </message>
+    <message>
+        <source>Korvex Statistics</source>
+        <translation>Estadísticas de Korvex</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>En el tiempo</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Include games with forced rolls</source>
+        <translation>Incluir partidas con tiradas forzadas</translation>
+    </message>
+    <message>
+        <source>Recorded games, newest first</source>
+        <translation>Partidas registradas, las más recientes primero</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Histogram of totals</source>
+        <translation>Histograma de totales</translation>
+    </message>
+    <message>
+        <source>Average points per category beside optimal play</source>
+        <translation>Media de puntos por categoría junto al juego óptimo</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <source>This game&apos;s moves cannot be read.</source>
+        <translation>Las jugadas de esta partida no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The games could not be written to %1 (%2).</source>
+        <translation>No se pudieron escribir las partidas en %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>June 17, 2005</source>
+        <extracomment>The date of the release, written as dates are in your language.</extracomment>
+        <translation>17 de junio de 2005</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing one pip</source>
+        <translation>Suma todos los unos</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing two pips</source>
+        <translation>Suma todos los doses</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing three pips</source>
+        <translation>Suma todos los treses</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing four pips</source>
+        <translation>Suma todos los cuatros</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing five pips</source>
+        <translation>Suma todos los cincos</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing six pips</source>
+        <translation>Suma todos los seises</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bono</translation>
+    </message>
+    <message>
+        <source>Adds all dice if three are the same</source>
+        <translation>Suma todo si hay tres iguales</translation>
+    </message>
+    <message>
+        <source>Adds all dice if four are the same</source>
+        <translation>Suma todo si hay cuatro iguales</translation>
+    </message>
+    <message>
+        <source>Adds all dice (no restrictions)</source>
+        <translation>Suma todo (sin condición)</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1 pts.</source>
+        <translation>%1 pts.</translation>
+    </message>
+    <message>
+        <source>%1 pts. are automatically added when the left column totals %2+</source>
+        <extracomment>%1 is the bonus, 35; %2 the total it needs, 63.</extracomment>
+        <translation>Se suman %1 pts. si la columna izquierda llega a %2+</translation>
+    </message>
+    <message>
+        <source>%1 (%2 for each additional)</source>
+        <extracomment>%1 is the points of a five of a kind, &quot;50 pts.&quot;; %2 those of each later one.</extracomment>
+        <translation>%1 (%2 por cada uno más)</translation>
+    </message>
+</context>
+<context>
+    <name>frmGetName</name>
+    <message>
+        <source>New High Score</source>
+        <translation>Nuevo récord</translation>
+    </message>
+    <message>
+        <source>Enter your initials:</source>
+        <translation>Tus iniciales:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmHiScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Clear High Scores</source>
+        <translation>Borrar récords</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all high scores from the list?</source>
+        <translation>¿Seguro que quieres borrar todos los récords de la lista?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletions</source>
+        <translation>Confirmar borrado</translation>
+    </message>
+</context>
+<context>
+    <name>modHiScores</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>The high score stored under key %1 could not be read; it is shown as ??? with a score of 0.</source>
+        <translation>No se pudo leer el récord guardado con la clave %1; se muestra como ??? con 0 puntos.</translation>
+    </message>
+    <message>
+        <source>The high score stored under keys %1 could not be read; they are shown as ??? with a score of 0.</source>
+        <translation>No se pudieron leer los récords guardados con las claves %1; se muestran como ??? con 0 puntos.</translation>
+    </message>
+    <message>
+        <source>The new high score is kept while Korvex runs; it is saved again when High Scores is opened or the game is closed.</source>
+        <translation>El nuevo récord se conserva mientras Korvex siga abierto; se guardará de nuevo al abrir los récords o al cerrar el juego.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is damaged; only part of it could be read.</source>
+        <translation>El archivo de récords %1 está dañado; solo se pudo leer una parte.</translation>
+    </message>
+    <message>
+        <source>A copy of the damaged high-score file could not be kept as %1, so the file was left as it is.</source>
+        <translation>No se pudo guardar una copia del archivo de récords dañado como %1, así que el archivo se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is larger than 1 MiB, so it is damaged: it cannot be a high-score table. %2</source>
+        <translation>El archivo de récords %1 ocupa más de 1 MiB, así que está dañado: no puede ser una tabla de récords. %2</translation>
+    </message>
+    <message>
+        <source>Korvex could not work on its high scores in the temporary folder %1: %2.</source>
+        <translation>Korvex no pudo trabajar con sus récords en la carpeta temporal %1: %2.</translation>
+    </message>
+    <message>
+        <source>its new text could not be composed there</source>
+        <translation>no se pudo componer allí su nuevo contenido</translation>
+    </message>
+    <message>
+        <source>It was not read.</source>
+        <translation>No se leyó.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>algo distinto de un archivo</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is not a regular file: it is %2. Korvex neither reads nor replaces it; the high scores are kept in memory only.</source>
+        <translation>El archivo de récords %1 no es un archivo normal: es %2. Korvex no lo lee ni lo reemplaza; los récords solo se guardan en memoria.</translation>
+    </message>
+    <message>
+        <source>a link to something that does not exist</source>
+        <translation>un enlace a algo que no existe</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (proceso %1)</translation>
+    </message>
+    <message>
+        <source> (process %1 on %2)</source>
+        <translation> (proceso %1 en %2)</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be opened: %3.</source>
+        <translation>No se pudo bloquear el archivo de récords %1: no se pudo abrir su archivo de bloqueo %2: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be locked: %3.</source>
+        <translation>No se pudo bloquear el archivo de récords %1: no se pudo bloquear su archivo de bloqueo %2: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written: %2.</source>
+        <translation>No se pudo escribir el archivo de récords %1: %2.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>permission was refused</source>
+        <translation>se denegó el permiso</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>a part of its path is a file, not a folder</source>
+        <translation>una parte de la ruta es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>el archivo superaría el tamaño que permite el sistema</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>its path has too many links</source>
+        <translation>la ruta tiene demasiados enlaces</translation>
+    </message>
+    <message>
+        <source>the disk reported an input or output error</source>
+        <translation>el disco informó de un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read: %2.</source>
+        <translation>No se pudo leer el archivo de récords %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created: %2.</source>
+        <translation>No se pudo crear la carpeta %1 del archivo de récords: %2.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
+        <translation>El archivo de récords %1 está bloqueado por otra copia de Korvex%2 en ejecución, que está guardando sus récords.</translation>
+    </message>
+</context>
+</TS>

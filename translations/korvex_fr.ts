@@ -1,0 +1,897 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A score box read aloud: its row&apos;s caption and its score, &quot;Fours: 12&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>Roll %1</source>
+        <extracomment>The roll indicator: which roll of the turn this is.</extracomment>
+        <translation>Lancer %1</translation>
+    </message>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>The game&apos;s icon in the About window; %1 is the game&apos;s name.</extracomment>
+        <translation>Icône de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Ones</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Petite suite</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Grande suite</translation>
+    </message>
+    <message>
+        <source>Korvex</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>Coach</name>
+    <message>
+        <source>Advice begins with the first roll.</source>
+        <translation>Les conseils commencent au premier lancer.</translation>
+    </message>
+    <message>
+        <source>The game is over.</source>
+        <translation>La partie est terminée.</translation>
+    </message>
+    <message>
+        <source>No advice on a forced roll.</source>
+        <translation>Pas de conseil sur un lancer forcé.</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calcul du meilleur coup…</translation>
+    </message>
+    <message>
+        <source>Expected final total with best play: %1</source>
+        <translation>Total final attendu en jouant au mieux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your last choice gave up %1 points.</source>
+        <translation>Votre dernier choix a coûté %1 points.</translation>
+    </message>
+    <message>
+        <source>Given up this game: %1 points.</source>
+        <translation>Perdu dans cette partie&#xa0;: %1 points.</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Relancer les cinq dés</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <extracomment>%1 is the dice to hold, e.g. &quot;4 4 4&quot;.</extracomment>
+        <translation>Garder %1 et relancer</translation>
+    </message>
+    <message>
+        <source>Score %1 for %2</source>
+        <extracomment>%1 is a category of the card, %2 the points it gives now.</extracomment>
+        <translation>Marquer %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1)</source>
+        <extracomment>%1 is the one die to let go of, &quot;3&quot;.</extracomment>
+        <translation>Relancer les cinq dés (lâcher le %1)</translation>
+    </message>
+    <message>
+        <source>Roll all five again (release the %1 and %2)</source>
+        <extracomment>%1 is the dice to let go of but the last, &quot;1, 2&quot;; %2 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Relancer les cinq dés (lâcher les %1 et %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4 4&quot;; %2 the one die to let go of, &quot;1&quot;.</extracomment>
+        <translation>Garder %1 et relancer (lâcher le %2)</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll (release the %2 and %3)</source>
+        <extracomment>%1 is the dice to hold, &quot;4 4&quot;; %2 the dice to let go of but the last, &quot;1, 2&quot;; %3 the last of them, &quot;3&quot;.</extracomment>
+        <translation>Garder %1 et relancer (lâcher les %2 et %3)</translation>
+    </message>
+    <message>
+        <source>Roll: you already hold %1</source>
+        <extracomment>%1 is the dice the player holds, &quot;6 6&quot;.</extracomment>
+        <translation>Relancer&#xa0;: vous gardez déjà %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>You must choose an item to score.</source>
+        <translation>Vous devez choisir une case à marquer.</translation>
+    </message>
+    <message>
+        <source>Scoring Error</source>
+        <translation>Erreur de score</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouveau jeu</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <extracomment>Shown in capitals, framed in red, until the first roll of a game.</extracomment>
+        <translation>JOUER</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Save Score &amp;&amp; Roll Again</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. Records the chosen category and rolls for the next turn.</extracomment>
+        <translation>Marquer &amp;&amp; relancer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Palmarès</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Sous-total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Prime&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select which dice you want to keep...</source>
+        <translation>Choisissez les dés à garder...</translation>
+    </message>
+    <message>
+        <source>Roll Number:</source>
+        <translation>Lancer n°&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Help/</source>
+        <extracomment>Read together with the &quot;About&quot; link below it: &quot;Help/ About&quot;.</extracomment>
+        <translation>Aide/</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <extracomment>Under a die: the coach&apos;s best move holds it for the next roll. One short word, as wide as the die.</extracomment>
+        <translation>garder</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <extracomment>Under a die the player holds: the coach&apos;s best move lets it go. One short word, as wide as the die.</extracomment>
+        <translation>lâcher</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A row of the score card: the category&apos;s name, &quot;Fours:&quot;.</extracomment>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <extracomment>A die as a screen reader names it: its position and its face, &quot;Die 2: 5&quot;.</extracomment>
+        <translation>Dé %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
+        <translation>gardé</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points.</source>
+        <translation>Partie terminée&#xa0;: %1 points.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points.</source>
+        <translation>Vos décisions ont coûté %1 points.</translation>
+    </message>
+    <message>
+        <source>Costliest: turn %1, %2 (%3 points).</source>
+        <translation>La plus coûteuse&#xa0;: tour %1, %2 (%3 points).</translation>
+    </message>
+    <message>
+        <source>Every decision was the best.</source>
+        <translation>Chaque décision était la meilleure.</translation>
+    </message>
+    <message>
+        <source>This window cannot be opened: its module is missing or damaged (%1).</source>
+        <translation>Cette fenêtre ne peut pas s’ouvrir&#xa0;: son module est absent ou endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+</context>
+<context>
+    <name>GameDatabase</name>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>le pilote SQLite de Qt SQL n’est pas installé</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>ouverture impossible</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>lecture impossible</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>écriture impossible</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Korvex</source>
+        <translation>il a été écrit par une version plus récente de Korvex</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>mise à jour impossible</translation>
+    </message>
+    <message>
+        <source>it is damaged and cannot be renamed</source>
+        <translation>il est endommagé et ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <source>the game&apos;s moves are not readable</source>
+        <translation>les coups de la partie sont illisibles</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>The record of your games, %1, cannot be read (%2).</source>
+        <translation>L’historique de vos parties, %1, ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
+        <translation>L’historique de vos parties, %1, était endommagé. Il a été conservé sous %2, et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>Game Record</source>
+        <translation>Historique des parties</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
+        <translation>Votre partie n’a pas pu être écrite dans %1 (%2). Elle est conservée et sera enregistrée à la prochaine occasion.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>Scored %1 for %2</source>
+        <translation>Marqué %2 en %1</translation>
+    </message>
+    <message>
+        <source>Rolled all five again</source>
+        <translation>Relancé les cinq dés</translation>
+    </message>
+    <message>
+        <source>Held all five and rolled</source>
+        <translation>Gardé les cinq et relancé</translation>
+    </message>
+    <message>
+        <source>Held %1 and rolled</source>
+        <translation>Gardé %1 et relancé</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Score %1 for %2</source>
+        <translation>Marquer %2 en %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Relancer les cinq dés</translation>
+    </message>
+    <message>
+        <source>Hold %1 and roll</source>
+        <translation>Garder %1 et relancer</translation>
+    </message>
+    <message>
+        <source>Korvex Review</source>
+        <translation>Analyse Korvex</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calcul du meilleur coup…</translation>
+    </message>
+    <message>
+        <source>Every decision of the game</source>
+        <translation>Toutes les décisions de la partie</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Votre coup</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Meilleur coup</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Expected total after</source>
+        <translation>Total attendu après</translation>
+    </message>
+    <message>
+        <source>Game finished %1, total %2</source>
+        <translation>Partie terminée le %1, total %2</translation>
+    </message>
+    <message>
+        <source>This record is not a whole game, so the coach cannot replay it.</source>
+        <translation>Cet enregistrement n’est pas une partie entière&#xa0;; le coach ne peut donc pas la rejouer.</translation>
+    </message>
+    <message>
+        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
+        <translation>Vos décisions ont coûté %1 points par rapport au meilleur jeu, qui prévoyait %2 au départ.</translation>
+    </message>
+    <message>
+        <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
+        <translation>La plus coûteuse&#xa0;: tour %1, lancer %2, %3 (%4 points).</translation>
+    </message>
+    <message>
+        <source>Moves on forced rolls are not judged.</source>
+        <translation>Les coups sur les lancers forcés ne sont pas jugés.</translation>
+    </message>
+    <message>
+        <source>forced roll: not judged</source>
+        <translation>lancer forcé&#xa0;: non jugé</translation>
+    </message>
+    <message>
+        <source>Expected final total after each decision</source>
+        <translation>Total final attendu après chaque décision</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Décision</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Total attendu</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
+        <translation>Courbe sur %1 décisions&#xa0;: le total final attendu part de %2 et finit au total de la partie, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>How often each total was scored</source>
+        <translation>Fréquence de chaque total</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Total (lower edge of each %1-point band)</source>
+        <translation>Total (borne basse de chaque tranche de %1 points)</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Aucune partie pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Bar chart of the totals of %1 games in bands of %2 points; the most games, %3, scored from %4 to %5.</source>
+        <translation>Histogramme des totaux de %1 parties par tranches de %2 points&#xa0;; le plus de parties, %3, ont marqué de %4 à %5.</translation>
+    </message>
+    <message>
+        <source>Totals over time</source>
+        <translation>Totaux dans le temps</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Average of the last %1 games</source>
+        <translation>Moyenne des %1 dernières parties</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
+        <translation>Courbe des totaux de %1 parties dans l’ordre où elles ont été jouées, avec la moyenne des %2 dernières&#xa0;; la dernière moyenne est %3.</translation>
+    </message>
+    <message>
+        <source>Average points per category</source>
+        <translation>Moyenne de points par catégorie</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Votre moyenne</translation>
+    </message>
+    <message>
+        <source>Optimal play</source>
+        <translation>Jeu optimal</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Bar chart of your average points in each of the thirteen categories beside what optimal play scores there; you trail it most in %1, %2 against %3.</source>
+        <translation>Histogramme de vos points moyens dans chacune des treize catégories à côté de ce qu’y marque le jeu optimal&#xa0;; votre plus grand retard est en %1, %2 contre %3.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Total moyen</translation>
+    </message>
+    <message>
+        <source>Median total</source>
+        <translation>Total médian</translation>
+    </message>
+    <message>
+        <source>Best total</source>
+        <translation>Meilleur total</translation>
+    </message>
+    <message>
+        <source>Upper bonus won</source>
+        <translation>Prime obtenue</translation>
+    </message>
+    <message>
+        <source>Five of a kind in Korvex</source>
+        <translation>Cinq identiques en Korvex</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>Forced roll</source>
+        <translation>Lancer forcé</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Korvex Statistics</source>
+        <translation>Statistiques Korvex</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Dans le temps</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Include games with forced rolls</source>
+        <translation>Inclure les parties avec lancers forcés</translation>
+    </message>
+    <message>
+        <source>Recorded games, newest first</source>
+        <translation>Parties enregistrées, les plus récentes d’abord</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Histogram of totals</source>
+        <translation>Histogramme des totaux</translation>
+    </message>
+    <message>
+        <source>Average points per category beside optimal play</source>
+        <translation>Moyenne de points par catégorie à côté du jeu optimal</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>This game&apos;s moves cannot be read.</source>
+        <translation>Les coups de cette partie sont illisibles.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The games could not be written to %1 (%2).</source>
+        <translation>Les parties n’ont pas pu être écrites dans %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>June 17, 2005</source>
+        <extracomment>The date of the release, written as dates are in your language.</extracomment>
+        <translation>17 juin 2005</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing one pip</source>
+        <translation>Somme des dés montrant 1</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing two pips</source>
+        <translation>Somme des dés montrant 2</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing three pips</source>
+        <translation>Somme des dés montrant 3</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing four pips</source>
+        <translation>Somme des dés montrant 4</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing five pips</source>
+        <translation>Somme des dés montrant 5</translation>
+    </message>
+    <message>
+        <source>Adds all dice showing six pips</source>
+        <translation>Somme des dés montrant 6</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Prime</translation>
+    </message>
+    <message>
+        <source>Adds all dice if three are the same</source>
+        <translation>Somme des dés si 3 identiques</translation>
+    </message>
+    <message>
+        <source>Adds all dice if four are the same</source>
+        <translation>Somme des dés si 4 identiques</translation>
+    </message>
+    <message>
+        <source>Adds all dice (no restrictions)</source>
+        <translation>Somme des dés (sans condition)</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Barème</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 pts.</source>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>%1 pts. are automatically added when the left column totals %2+</source>
+        <extracomment>%1 is the bonus, 35; %2 the total it needs, 63.</extracomment>
+        <translation>%1 pts ajoutés d’office si la colonne de gauche atteint %2+</translation>
+    </message>
+    <message>
+        <source>%1 (%2 for each additional)</source>
+        <extracomment>%1 is the points of a five of a kind, &quot;50 pts.&quot;; %2 those of each later one.</extracomment>
+        <translation>%1 (%2 pour chaque suivant)</translation>
+    </message>
+</context>
+<context>
+    <name>frmGetName</name>
+    <message>
+        <source>New High Score</source>
+        <translation>Nouveau record</translation>
+    </message>
+    <message>
+        <source>Enter your initials:</source>
+        <translation>Vos initiales&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmHiScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Palmarès</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Clear High Scores</source>
+        <translation>Effacer le palmarès</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all high scores from the list?</source>
+        <translation>Voulez-vous vraiment effacer tous les scores du palmarès&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletions</source>
+        <translation>Confirmer l’effacement</translation>
+    </message>
+</context>
+<context>
+    <name>modHiScores</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>The high score stored under key %1 could not be read; it is shown as ??? with a score of 0.</source>
+        <translation>Le score enregistré sous la clé %1 n’a pas pu être lu&#xa0;; il est affiché comme&#xa0;??? avec un score de 0.</translation>
+    </message>
+    <message>
+        <source>The high score stored under keys %1 could not be read; they are shown as ??? with a score of 0.</source>
+        <translation>Les scores enregistrés sous les clés %1 n’ont pas pu être lus&#xa0;; ils sont affichés comme&#xa0;??? avec un score de 0.</translation>
+    </message>
+    <message>
+        <source>The new high score is kept while Korvex runs; it is saved again when High Scores is opened or the game is closed.</source>
+        <translation>Le nouveau record est conservé tant que Korvex est ouvert&#xa0;; il sera enregistré de nouveau à l’ouverture du palmarès ou à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is damaged; only part of it could be read.</source>
+        <translation>Le fichier des scores %1 est endommagé&#xa0;; seule une partie a pu être lue.</translation>
+    </message>
+    <message>
+        <source>A copy of the damaged high-score file could not be kept as %1, so the file was left as it is.</source>
+        <translation>Une copie du fichier des scores endommagé n’a pas pu être conservée sous %1&#xa0;; le fichier a donc été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is larger than 1 MiB, so it is damaged: it cannot be a high-score table. %2</source>
+        <translation>Le fichier des scores %1 dépasse 1 Mio, il est donc endommagé&#xa0;: ce ne peut pas être un tableau des scores. %2</translation>
+    </message>
+    <message>
+        <source>Korvex could not work on its high scores in the temporary folder %1: %2.</source>
+        <translation>Korvex n’a pas pu traiter ses scores dans le dossier temporaire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its new text could not be composed there</source>
+        <translation>son nouveau contenu n’a pas pu y être composé</translation>
+    </message>
+    <message>
+        <source>It was not read.</source>
+        <translation>Il n’a pas été lu.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>autre chose qu’un fichier</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is not a regular file: it is %2. Korvex neither reads nor replaces it; the high scores are kept in memory only.</source>
+        <translation>Le fichier des scores %1 n’est pas un fichier ordinaire&#xa0;: c’est %2. Korvex ne le lit ni ne le remplace&#xa0;; les scores ne sont gardés qu’en mémoire.</translation>
+    </message>
+    <message>
+        <source>a link to something that does not exist</source>
+        <translation>un lien vers quelque chose qui n’existe pas</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (processus %1)</translation>
+    </message>
+    <message>
+        <source> (process %1 on %2)</source>
+        <translation> (processus %1 sur %2)</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be opened: %3.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être verrouillé&#xa0;: son fichier de verrou %2 n’a pas pu être ouvert&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 could not be locked: %3.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être verrouillé&#xa0;: son fichier de verrou %2 n’a pas pu être verrouillé&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be written: %2.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>permission was refused</source>
+        <translation>l’accès a été refusé</translation>
+    </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>a part of its path is a file, not a folder</source>
+        <translation>une partie du chemin est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>c’est un dossier, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file would be larger than the system allows</source>
+        <translation>le fichier dépasserait la taille permise par le système</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>its path has too many links</source>
+        <translation>le chemin contient trop de liens</translation>
+    </message>
+    <message>
+        <source>the disk reported an input or output error</source>
+        <translation>le disque a signalé une erreur d’entrée-sortie</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be read: %2.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the high-score file could not be created: %2.</source>
+        <translation>Le dossier %1 du fichier des scores n’a pas pu être créé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
+        <translation>Le fichier des scores %1 est verrouillé par une autre copie de Korvex%2 en cours d’exécution, qui enregistre ses scores.</translation>
+    </message>
+</context>
+</TS>
