@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build directory makes korvex_<version>_<arch>.deb
 # from the same install rules that `cmake --install` follows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvex-screenshot OUT.png [scale] [WINDOW]: renders one window on the offscreen platform and
 // saves it as a PNG, at the given screen scale (1 when left out), in the language that the
 // locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...). WINDOW is one of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored layout of `frmAbout`: icon, title, version and credit above the scoring help, whose
 // category names and points come from the rules of the card.
 

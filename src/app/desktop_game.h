@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game on the desktop: the Qt toolkit, dice seeded from the clock, a high-score store, the
 // record of games and the running game over them. main() and the start-up benchmark start the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coach on the board: a panel right of the score card that shows the best move for the dice
 // on the table, marks the dice worth keeping, and keeps count of the expected points each

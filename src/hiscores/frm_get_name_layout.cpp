@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored layout of `frmGetName`: the new score, the prompt, the initials field and OK.
 
 #include <QCoreApplication>

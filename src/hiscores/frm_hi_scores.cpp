@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hiscores/frm_hi_scores.h"
 
 #include <QCoreApplication>

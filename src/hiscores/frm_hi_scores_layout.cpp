@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored layout of `frmHiScores`: ten rows of rank, initials and score, OK and the button
 // that clears the table.
 

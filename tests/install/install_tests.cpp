@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a desktop finds after `cmake --install`: every file in place; the launcher entry, the
 // software-centre description and the icons agreeing with each other and with the project; and
 // the icons, painted and hand-drawn alike, showing the game's die on its teal tile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widgets that stand for a window's elements and its frame. Each reports what the player did
 // (a click, a typed key, the close box, the window becoming active) through plain callbacks that
