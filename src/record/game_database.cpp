@@ -3,12 +3,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 #include <atomic>
 
@@ -20,6 +22,23 @@ namespace {
 // SQLite's result codes for a file that is not a sound database.
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+
+// Runs a statement that SQLite answers "busy" at once, without waiting on the busy timeout:
+// switching a new file to the write-ahead log while another copy of the game opens the same file
+// is such a one. Tried again for up to the busy timeout, as any other statement would wait.
+bool execWhenFree(QSqlQuery& query, const QString& statement, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (query.exec(statement)) return true;
+        const int code = query.lastError().nativeErrorCode().toInt() & 0xff;
+        if ((code != kSqliteBusy && code != kSqliteLocked) || clock.elapsed() >= timeoutMs)
+            return false;
+        QThread::msleep(10);
+    }
+}
 
 // Each step brings the file from one schema version to the next; a new version appends a step.
 const std::vector<std::vector<const char*>> kMigrations = {
@@ -113,11 +132,11 @@ bool GameDatabase::openFile() {
     {
         QSqlQuery query(db);
         // Readers and one writer at a time, across every running copy of the game.
-        if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+        if (!execWhenFree(query, QStringLiteral("PRAGMA journal_mode=WAL"), kBusyTimeoutMs))
             return failed(Text::tr("cannot read"), query.lastError());
         // With the log, a commit that skips the disk flush can be lost to a power cut but never
         // damages the file; a game ending must not wait for the disk.
-        if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        if (!execWhenFree(query, QStringLiteral("PRAGMA synchronous=NORMAL"), kBusyTimeoutMs))
             return failed(Text::tr("cannot read"), query.lastError());
     }
     m_ready = migrate();
