@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "coach/coach_table.h"
-#include "record/game_database.h"
-#include "record/game_generator.h"
 #include "record/game_history.h"
+#include "record/sqlite/game_database.h"
 #include "record_windows/record_windows.h"
+#include "support/game_generator.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     std::vector<double> times;
     double average = 0;
     for (int run = 0; run < kRuns; ++run) {
-        korvex::GameHistory history(file);
+        korvex::GameHistory history(file, korvex::openGameDatabase);
         korvex::RecordWindows windows(history, [] { return nullptr; });
         QElapsedTimer clock;
         clock.start();

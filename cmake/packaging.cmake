@@ -10,7 +10,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "single-player dice game with a thirteen-l
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_KORVEX_OBJCOPY ${CMAKE_OBJCOPY})
-set(CPACK_KORVEX_BINARIES games/korvex ${KORVEX_INSTALL_MODULEDIR}/korvex-records.so)
+set(CPACK_KORVEX_BINARIES games/korvex ${KORVEX_INSTALL_MODULEDIR}/korvex-games.so
+                          ${KORVEX_INSTALL_MODULEDIR}/korvex-records.so)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_notes.cmake)
 set(CPACK_GENERATOR DEB)
 

@@ -18,10 +18,10 @@
 #include "core/random_source.h"
 #include "core/rules.h"
 #include "hiscores/qsettings_store.h"
-#include "record/game_database.h"
-#include "record/game_generator.h"
 #include "record/game_history.h"
+#include "record/sqlite/game_database.h"
 #include "record_windows/record_windows.h"
+#include "support/game_generator.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/translations.h"
 
@@ -43,14 +43,11 @@ void playByAdvice(Form1& board, const CoachTable& table) {
         for (;;) {
             const Advice advice = advise(table, *coachPosition(board.game()));
             if (advice.action == Advice::Action::Score || turn == 4) {
-                int chosen = advice.category;
+                CategoryId chosen = advice.category;
                 if (turn == 4)
-                    for (int c = kCategoryCount - 1; c >= 0; --c)
-                        if (!board.game().card().used(CategoryId(c))) {
-                            chosen = c;
-                            break;
-                        }
-                board.click(categoryFields(CategoryId(chosen)).scoreBox);
+                    for (const Category& c : categories())
+                        if (!board.game().card().used(c.id)) chosen = c.id;
+                board.click(categoryFields(chosen).scoreBox);
                 board.click(QStringLiteral("CB_Save"));
                 break;
             }
@@ -84,7 +81,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 400; ++i) games.push_back(generator.next());
     GameDatabase(scratch.filePath("games.sqlite")).store(games.data(), games.size());
 
-    GameHistory history(scratch.filePath("games.sqlite"));
+    GameHistory history(scratch.filePath("games.sqlite"), openGameDatabase);
     RecordWindows windows(history, [&] { return table.get(); });
     windows.showStatistics();
     StatisticsWindow* statistics = windows.statistics();

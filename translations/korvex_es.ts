@@ -265,6 +265,7 @@
     </message>
     <message>
         <source>Costliest: turn %1, %2 (%3 points).</source>
+        <extracomment>%1 is the turn, %2 the player&apos;s move there (&quot;Held 6 6 and rolled&quot;), %3 what it gave up.</extracomment>
         <translation>La más cara: turno %1, %2 (%3 puntos).</translation>
     </message>
     <message>
@@ -344,6 +345,10 @@
     <message>
         <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
         <translation>Tu partida no se pudo escribir en %1 (%2). Se conserva y se registrará en la próxima ocasión.</translation>
+    </message>
+    <message>
+        <source>the module that keeps the record is missing or damaged: %1</source>
+        <translation>falta el módulo que guarda el registro o está dañado: %1</translation>
     </message>
 </context>
 <context>

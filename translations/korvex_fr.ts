@@ -265,6 +265,7 @@
     </message>
     <message>
         <source>Costliest: turn %1, %2 (%3 points).</source>
+        <extracomment>%1 is the turn, %2 the player&apos;s move there (&quot;Held 6 6 and rolled&quot;), %3 what it gave up.</extracomment>
         <translation>La plus coûteuse&#xa0;: tour %1, %2 (%3 points).</translation>
     </message>
     <message>
@@ -344,6 +345,10 @@
     <message>
         <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
         <translation>Votre partie n’a pas pu être écrite dans %1 (%2). Elle est conservée et sera enregistrée à la prochaine occasion.</translation>
+    </message>
+    <message>
+        <source>the module that keeps the record is missing or damaged: %1</source>
+        <translation>le module qui tient l’historique est absent ou endommagé&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -19,10 +19,6 @@ struct About {
     Q_DECLARE_TR_FUNCTIONS(frmAbout)
 };
 
-QString categoryName(const Category& category) {
-    return QCoreApplication::translate("Category", category.title);
-}
-
 void addHead(std::vector<ElementSpec>& out) {
     using K = ElementKind;
     const auto head = [](const char* name, int top, int height) {
@@ -121,7 +117,7 @@ std::vector<HelpRow> leftColumn() {
     std::vector<HelpRow> rows;
     for (int i = 0; i < 6; ++i)
         rows.push_back(
-            {nameLabels[i], categoryName(category(i)), textLabels[i], About::tr(texts[i]), 2415});
+            {nameLabels[i], displayTitle(CategoryId(i)), textLabels[i], About::tr(texts[i]), 2415});
     // The bonus rule needs two lines.
     rows.push_back({"Label8", About::tr("Bonus"), "Label29",
                     //: %1 is the bonus, 35; %2 the total it needs, 63.
@@ -134,21 +130,21 @@ std::vector<HelpRow> leftColumn() {
 
 std::vector<HelpRow> rightColumn() {
     using C = CategoryId;
-    const auto name = [](C id) { return categoryName(category(id)); };
     return {
-        {"Label9", name(C::ThreeKind), "Label21", About::tr("Adds all dice if three are the same"),
-         2415},
-        {"Label10", name(C::FourKind), "Label22", About::tr("Adds all dice if four are the same"),
-         2415},
-        {"Label11", name(C::FullHouse), "Label23", points(kFullHousePoints), 2175},
-        {"Label12", name(C::SmallStraight), "Label24", points(kSmallStraightPoints), 2175},
-        {"Label13", name(C::LargeStraight), "Label27", points(kLargeStraightPoints), 2175},
-        {"Label14", name(C::Korvex), "Label28",
+        {"Label9", displayTitle(C::ThreeKind), "Label21",
+         About::tr("Adds all dice if three are the same"), 2415},
+        {"Label10", displayTitle(C::FourKind), "Label22",
+         About::tr("Adds all dice if four are the same"), 2415},
+        {"Label11", displayTitle(C::FullHouse), "Label23", points(kFullHousePoints), 2175},
+        {"Label12", displayTitle(C::SmallStraight), "Label24", points(kSmallStraightPoints), 2175},
+        {"Label13", displayTitle(C::LargeStraight), "Label27", points(kLargeStraightPoints), 2175},
+        {"Label14", displayTitle(C::Korvex), "Label28",
          //: %1 is the points of a five of a kind, "50 pts."; %2 those of each later one.
          About::tr("%1 (%2 for each additional)")
              .arg(points(kFiveOfAKindPoints), points(kExtraFiveOfAKindPoints)),
          2535},
-        {"Label15", name(C::Chance), "Label30", About::tr("Adds all dice (no restrictions)"), 2175},
+        {"Label15", displayTitle(C::Chance), "Label30",
+         About::tr("Adds all dice (no restrictions)"), 2175},
     };
 }
 

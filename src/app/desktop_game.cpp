@@ -3,8 +3,10 @@
 
 #include <QApplication>
 
+#include "app/modules.h"
 #include "hiscores/qsettings_store.h"
 #include "korvex_version.h"
+#include "record/sqlite/games_module.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
 
@@ -28,7 +30,7 @@ DesktopGame::DesktopGame() : DesktopGame(std::make_unique<QSettingsStore>(), QSt
 
 DesktopGame::DesktopGame(std::unique_ptr<SettingsStore> store, const QString& gamesFile)
     : m_store(std::move(store)),
-      m_history(gamesFile),
+      m_history(gamesFile, gameStoreFromModule(moduleFiles(QString::fromLatin1(kGamesModuleName)))),
       m_game(m_toolkit, m_random, *m_store, &m_history) {}
 
 }  // namespace korvex

@@ -2,15 +2,10 @@
 #include "app/lazy_record_views.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+
+#include "app/modules.h"
 
 namespace korvex {
-namespace {
-
-using Create = RecordViews* (*)(GameHistory&, LazyRecordViews::TableSource);
-
-}  // namespace
 
 LazyRecordViews::LazyRecordViews(QStringList modules, GameHistory& history, TableSource table,
                                  Reporter report)
@@ -23,32 +18,22 @@ LazyRecordViews::LazyRecordViews(QStringList modules, GameHistory& history, Tabl
 LazyRecordViews::~LazyRecordViews() = default;
 
 QStringList LazyRecordViews::defaultModules() {
-    const QString name = QStringLiteral("korvex-records.so");
-    const QDir program(QCoreApplication::applicationDirPath());
-    return {program.filePath(name),
-            QDir::cleanPath(program.filePath(QStringLiteral(KORVEX_MODULE_DIR "/") + name))};
+    return moduleFiles(QString::fromLatin1(kRecordsModuleName));
 }
 
 RecordViews* LazyRecordViews::views(const QString& title) {
     if (m_views) return m_views.get();
-    QStringList problems;
-    for (const QString& file : m_modules) {
-        QLibrary module(file);
-        if (!module.load()) {
-            problems << module.errorString();
-            continue;
-        }
-        if (auto create = reinterpret_cast<Create>(module.resolve("korvexCreateRecordViews"))) {
-            m_views.reset(create(m_history, m_table));
-            return m_views.get();
-        }
-        problems << module.errorString();
+    QString problem;
+    if (const auto create = reinterpret_cast<CreateRecordViews>(
+            resolveInModules(m_modules, kCreateRecordViewsSymbol, problem))) {
+        m_views.reset(create(m_history, m_table));
+        return m_views.get();
     }
     if (m_report)
         m_report(QCoreApplication::translate("Form1",
                                              "This window cannot be opened: its module "
                                              "is missing or damaged (%1).")
-                     .arg(problems.join(QStringLiteral("; "))),
+                     .arg(problem),
                  title);
     return nullptr;
 }

@@ -9,16 +9,12 @@
 #include <functional>
 #include <memory>
 
-#include "record/record_views.h"
+#include "record_windows/records_module.h"
 
 namespace korvex {
 
-class CoachTable;
-class GameHistory;
-
 class LazyRecordViews : public RecordViews {
   public:
-    using TableSource = std::function<const CoachTable*()>;
     using Reporter = std::function<void(const QString& text, const QString& title)>;
 
     // `modules` are the files tried in turn, the first that loads wins.

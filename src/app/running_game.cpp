@@ -18,8 +18,9 @@ RunningGame::RunningGame(Toolkit& toolkit, RandomSource& random, SettingsStore& 
     m_recordWindows = std::make_unique<LazyRecordViews>(
         LazyRecordViews::defaultModules(), *m_history, [this] { return m_board.coach().table(); },
         reporter);
-    m_history->setViews(m_recordWindows.get());
     m_board.setHistory(m_history);
+    m_board.setRecordLinks({[this] { m_recordWindows->showStatistics(); },
+                            [this](const GameRecord& game) { m_recordWindows->showReview(game); }});
 }
 
 void RunningGame::report(const QString& text, const QString& title) {

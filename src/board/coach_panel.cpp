@@ -119,7 +119,7 @@ void CoachPanel::gameOver(const GameRecord& game) {
     refresh();
 }
 
-void CoachPanel::beforeCommit(int category) {
+void CoachPanel::beforeCommit(CategoryId category) {
     if (!m_on || !m_service || !m_service->ready()) return;
     const std::optional<CoachPosition> p = coachPosition(m_game);
     if (!p) return;

@@ -38,8 +38,8 @@ class CoachPanel {
     bool isOn() const { return m_on; }
     // The "Hint" link: switches the coach on (building its table the first time) or off.
     void toggle();
-    // Just before a commit records the selected category (card-order index).
-    void beforeCommit(int category);
+    // Just before a commit records the selected category.
+    void beforeCommit(CategoryId category);
     void newGame();
     // The game just ended as recorded: the panel sums it up, and the "Review" link shows.
     void gameOver(const GameRecord& game);

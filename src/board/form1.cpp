@@ -133,7 +133,7 @@ void Form1::categoryClick(CategoryId id) {
 
 void Form1::CB_Save_Click() {
     const std::optional<Candidate> chosen = m_game.candidate();
-    if (chosen) m_coach.beforeCommit(int(chosen->id));
+    if (chosen) m_coach.beforeCommit(chosen->id);
     const Game::Commit outcome = m_game.commit();
     if (outcome != Game::Commit::NothingSelected) m_recorder.committed(m_game, chosen->id);
     switch (outcome) {
@@ -178,12 +178,13 @@ void Form1::recordEnd() {
 }
 
 void Form1::lblStatistics_Click() {
-    if (m_history) m_history->showStatistics();
+    if (m_links.statistics) m_links.statistics();
 }
 
 void Form1::lblReview_Click() {
     // The history's copy of the game carries the number the database gave it.
-    if (m_history && m_history->lastGame()) m_history->showReview(*m_history->lastGame());
+    if (m_history && m_history->lastGame() && m_links.review)
+        m_links.review(*m_history->lastGame());
 }
 
 void Form1::showGame(const QString& focus) {

@@ -5,6 +5,7 @@
 // board's named fields (dice, holds, card, counters, the forced-roll code), which only ever
 // reflect the game and are never read back.
 
+#include <functional>
 #include <memory>
 
 #include "board/coach_panel.h"
@@ -18,6 +19,12 @@
 namespace korvex {
 
 class FrmAbout;
+
+// The windows of the record of games, as the board's "Statistics" and "Review" links open them.
+struct RecordLinks {
+    std::function<void()> statistics;
+    std::function<void(const GameRecord&)> review;
+};
 
 class Form1 : public Form {
   public:
@@ -49,6 +56,7 @@ class Form1 : public Form {
 
     // Where finished games go, and the windows that show them; none in a bare board.
     void setHistory(GameHistory* history) { m_history = history; }
+    void setRecordLinks(RecordLinks links) { m_links = std::move(links); }
     // The game most recently finished on this board, as recorded.
     const std::optional<GameRecord>& lastGame() const { return m_lastGame; }
 
@@ -78,6 +86,7 @@ class Form1 : public Form {
     CoachPanel m_coach{model(), m_game};
     GameRecorder m_recorder;
     GameHistory* m_history = nullptr;
+    RecordLinks m_links;
     std::optional<GameRecord> m_lastGame;
 };
 

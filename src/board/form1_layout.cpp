@@ -134,8 +134,7 @@ void addScoreCard(std::vector<ElementSpec>& out) {
         const QString rowLabel = QStringLiteral("Label%1").arg(up ? i + 2 : i + 4);
         ElementSpec title = caption(rowLabel, "", up ? 3480 : 5040, top, up ? 615 : 1215, 255);
         //: A row of the score card: the category's name, "Fours:".
-        title.caption = QCoreApplication::translate("Form1", "%1:")
-                            .arg(QCoreApplication::translate("Category", c.title));
+        title.caption = QCoreApplication::translate("Form1", "%1:").arg(displayTitle(c.id));
         out.push_back(title);
         const CategoryFields& fields = categoryFields(c.id);
         out.push_back(

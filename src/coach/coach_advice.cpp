@@ -167,17 +167,17 @@ Advice advise(const CoachTable& table, const CoachPosition& position, const Turn
         advice.expectedTotal = position.totalSoFar + hold.value;
     } else {
         advice.action = Advice::Action::Score;
-        advice.category = score.category;
+        advice.category = CategoryId(score.category);
         advice.points = table.hands().points(score.category, roll);
         advice.expectedTotal = position.totalSoFar + score.value;
     }
     return advice;
 }
 
-double choiceLoss(const CoachTable& table, const CoachPosition& position, int category) {
+double choiceLoss(const CoachTable& table, const CoachPosition& position, CategoryId category) {
     const int roll = rollOf(table, position);
     if (roll < 0) return kNoValue;
-    const double chosen = table.commitValue(coachState(position), category, roll);
+    const double chosen = table.commitValue(coachState(position), int(category), roll);
     if (std::isnan(chosen)) return kNoValue;
     return std::max(0.0, bestValue(table, position, roll) - chosen);
 }
@@ -191,27 +191,31 @@ QString describe(const Advice& advice) {
         case Advice::Action::Score:
             //: %1 is a category of the card, %2 the points it gives now.
             return coachText(QT_TRANSLATE_NOOP("Coach", "Score %1 for %2"))
-                .arg(QCoreApplication::translate("Category", category(advice.category).title))
+                .arg(displayTitle(advice.category))
                 .arg(advice.points);
     }
     return {};
 }
 
+CoachPosition coachPosition(const Card& card, const Faces& dice, int rollsLeft,
+                            const std::array<bool, 5>& held) {
+    CoachPosition p;
+    for (const Category& c : categories()) p.used[std::size_t(c.index())] = card.used(c.id);
+    p.upperSum = card.upperSum();
+    p.korvexScored = card.korvexCounts();
+    p.totalSoFar = card.total();
+    p.dice = dice;
+    p.rollsLeft = rollsLeft;
+    p.held = held;
+    return p;
+}
+
 std::optional<CoachPosition> coachPosition(const Game& game) {
     if (!game.started() || game.lastRollForced() || game.over()) return std::nullopt;
-    const Card& card = game.card();
-    CoachPosition p;
-    for (const Category& c : categories()) {
-        p.used[std::size_t(c.index())] = card.used(c.id);
-        if (c.upper) p.upperSum += card.shown(c.id);
-    }
-    p.korvexScored = card.used(CategoryId::Korvex) && card.shown(CategoryId::Korvex) != 0;
-    p.totalSoFar = card.total();
-    p.dice = game.faces();
+    std::array<bool, 5> held{};
+    for (int i = 0; i < 5; ++i) held[std::size_t(i)] = game.held(i);
     const int rolls = game.rolls();
-    p.rollsLeft = rolls == 1 ? 2 : rolls == 2 ? 1 : 0;
-    for (int i = 0; i < 5; ++i) p.held[std::size_t(i)] = game.held(i);
-    return p;
+    return coachPosition(game.card(), game.faces(), rolls == 0 ? 0 : kRollsPerTurn - rolls, held);
 }
 
 }  // namespace korvex

@@ -19,7 +19,7 @@ struct CoachPosition {
     int upperSum = 0;            // points of the scored upper categories, bonus not included
     bool korvexScored = false;   // Korvex holds a non-zero score
     int totalSoFar = 0;          // the card's Total: every point scored so far, bonus included
-    std::array<int, 5> dice{};   // faces 1 to 6, in position order
+    Faces dice{};                // faces 1 to 6, in position order
     int rollsLeft = 0;           // rolls still allowed this turn: 2, 1 or 0
     std::array<bool, 5> held{};  // the dice the player holds now, in position order
 };
@@ -38,11 +38,15 @@ struct Advice {
     std::array<bool, 5> release{};
     std::vector<int> releasedFaces;
     bool holdsMatch = false;   // Roll: the player holds exactly the advised dice already
-    int category = -1;         // Score: card-order index of the category
+    CategoryId category{};     // Score: the category to score
     int points = 0;            // Score: what the category gives for these dice
     double expectedTotal = 0;  // the final total expected from here with best play
 };
 
+// The coach's view of `card` with `dice` on the table, `rollsLeft` rolls to come this turn and
+// the player holding `held`.
+CoachPosition coachPosition(const Card& card, const Faces& dice, int rollsLeft,
+                            const std::array<bool, 5>& held = {});
 // The game as the coach sees it after a roll; empty before START, after a forced roll (the
 // dice are not the game's own), and once the card is full.
 std::optional<CoachPosition> coachPosition(const Game& game);
@@ -54,7 +58,7 @@ Advice advise(const CoachTable& table, const CoachPosition& position,
 
 // Expected points given up by scoring `category` now instead of making the best move: 0 when it is
 // the best move, NaN when the category is used or the position cannot arise in a game.
-double choiceLoss(const CoachTable& table, const CoachPosition& position, int category);
+double choiceLoss(const CoachTable& table, const CoachPosition& position, CategoryId category);
 
 // The advice in words, told from the holds the player has: "Hold 4 4 4 and roll",
 // "Hold 6 6 and roll (release the 3)", "Roll: you already hold 6 6", "Roll all five again",

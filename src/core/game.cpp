@@ -3,30 +3,6 @@
 
 namespace korvex {
 
-int Card::shown(CategoryId id) const {
-    const int points = scores[std::size_t(id)].value_or(0);
-    return id == CategoryId::Korvex ? points + extraPoints : points;
-}
-
-int Card::upperSum() const {
-    int sum = 0;
-    for (const Category& c : categories())
-        if (c.upper) sum += shown(c.id);
-    return sum;
-}
-
-int Card::total() const {
-    int sum = bonus();
-    for (const Category& c : categories()) sum += shown(c.id);
-    return sum;
-}
-
-int Card::turnsPlayed() const {
-    int n = 0;
-    for (const auto& score : scores) n += score.has_value();
-    return n;
-}
-
 void Game::newGame() {
     const Faces faces = m_faces;
     const CheatCode cheat = m_cheat;
@@ -95,9 +71,9 @@ void Game::releaseHolds() {
 
 Game::Commit Game::commit() {
     if (!m_candidate) return Commit::NothingSelected;
-    const bool korvexCounts = m_card.used(CategoryId::Korvex) && m_card.shown(CategoryId::Korvex);
-    if (isFiveOfAKind(m_faces) && korvexCounts) m_card.extraPoints += kExtraFiveOfAKindPoints;
-    m_card.scores[std::size_t(m_candidate->id)] = m_candidate->points;
+    // The points shown when the category was clicked, for the dice on the table now: a forced
+    // roll after the click keeps the candidate.
+    m_card.commit(m_candidate->id, m_candidate->points, m_faces);
     m_candidate.reset();
     releaseHolds();
     m_commitOffered = false;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/card.h"
 #include "core/random_source.h"
 #include "core/rules.h"
 
@@ -24,21 +25,6 @@ struct CheatCode {
 
     bool everArmed() const { return state != State::Never; }
     friend bool operator==(const CheatCode&, const CheatCode&) = default;
-};
-
-// The score card: what each category recorded, and the extra five-of-a-kind points.
-struct Card {
-    std::array<std::optional<int>, kCategoryCount> scores{};  // empty while open
-    int extraPoints = 0;                                      // added to Korvex's box
-
-    bool used(CategoryId id) const { return scores[std::size_t(id)].has_value(); }
-    // What a category's box shows once recorded: Korvex carries the extra points.
-    int shown(CategoryId id) const;
-    int upperSum() const;
-    int bonus() const { return upperSum() >= kBonusThreshold ? kUpperBonus : 0; }
-    int total() const;
-    int turnsPlayed() const;
-    friend bool operator==(const Card&, const Card&) = default;
 };
 
 // A category clicked this turn and what it would score.
@@ -84,7 +70,7 @@ class Game {
     // its picture when a forced roll changes the face under it.
     bool framed(int p, int face) const { return (m_frames[std::size_t(p)] >> face) & 1u; }
     bool started() const { return m_started; }
-    bool over() const { return m_card.turnsPlayed() == kTurnsPerGame; }
+    bool over() const { return m_card.full(); }
     int rolls() const { return m_rolls; }  // this turn: 0 to 3
     bool lastRollForced() const { return m_lastRollForced; }
     bool mayRoll() const { return m_started && !over() && m_rolls < kRollsPerTurn; }

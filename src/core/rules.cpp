@@ -39,4 +39,14 @@ const Category& category(CategoryId id) {
     return categories()[std::size_t(id)];
 }
 
+QString displayTitle(CategoryId id) {
+    return QCoreApplication::translate("Category", category(id).title);
+}
+
+std::optional<CategoryId> categoryOfTitle(const QString& title) {
+    for (const Category& c : categories())
+        if (QLatin1String(c.title) == title) return c.id;
+    return std::nullopt;
+}
+
 }  // namespace korvex

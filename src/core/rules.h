@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "core/value_rules.h"
 
@@ -54,5 +55,10 @@ const Category& category(CategoryId id);
 inline const Category& category(int index) {
     return categories()[std::size_t(index)];
 }
+
+// The category's title as the card shows it, in the player's language ("Full House").
+QString displayTitle(CategoryId id);
+// The category of a stored English title ("Full House"), as the record of games writes it.
+std::optional<CategoryId> categoryOfTitle(const QString& title);
 
 }  // namespace korvex

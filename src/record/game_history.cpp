@@ -3,9 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
-#include "record/game_database.h"
-#include "record/record_views.h"
+#include <QStandardPaths>
 
 namespace korvex {
 namespace {
@@ -17,18 +15,29 @@ struct Text {
 
 }  // namespace
 
-GameHistory::GameHistory(QString path) : m_path(std::move(path)) {}
+GameHistory::GameHistory(QString path, GameStoreOpener open)
+    : m_path(std::move(path)), m_open(std::move(open)) {}
 
 GameHistory::~GameHistory() = default;
 
-QString GameHistory::path() const {
-    return m_path.isEmpty() ? GameDatabase::defaultPath() : m_path;
+QString GameHistory::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/games.sqlite");
 }
 
-GameDatabase& GameHistory::database() {
-    // Made on first use, so that starting the game never touches the file.
-    if (!m_database) m_database = std::make_unique<GameDatabase>(path());
-    return *m_database;
+QString GameHistory::path() const {
+    return m_path.isEmpty() ? defaultPath() : m_path;
+}
+
+GameStore* GameHistory::store() {
+    // Made on first use, so that starting the game never touches the file; a store that could
+    // not be had is asked for again next time.
+    if (!m_store && m_open) m_store = m_open(path(), m_problem);
+    return m_store.get();
+}
+
+QString GameHistory::storeError() const {
+    return m_store ? m_store->error() : m_problem;
 }
 
 void GameHistory::record(const GameRecord& game) {
@@ -40,7 +49,8 @@ void GameHistory::record(const GameRecord& game) {
 bool GameHistory::flush() {
     while (!m_waiting.empty()) {
         GameRecord& next = m_waiting.front();
-        const bool stored = database().store(next);
+        GameStore* games = store();
+        const bool stored = games && games->store(next);
         reportSetAside();
         if (!stored) {
             reportRefusal();
@@ -56,12 +66,13 @@ bool GameHistory::flush() {
 
 std::vector<GameSummary> GameHistory::summaries() {
     std::vector<GameSummary> games;
-    if (auto stored = database().summaries()) {
-        games = std::move(*stored);
+    GameStore* stored = store();
+    if (auto read = stored ? stored->summaries() : std::nullopt) {
+        games = std::move(*read);
     } else {
         if (m_reporter)
             m_reporter(Text::tr("The record of your games, %1, cannot be read (%2).")
-                           .arg(QDir::toNativeSeparators(path()), database().error()),
+                           .arg(QDir::toNativeSeparators(path()), storeError()),
                        Text::tr("Statistics"));
     }
     reportSetAside();
@@ -79,19 +90,12 @@ std::optional<GameRecord> GameHistory::game(qint64 id) {
         if (i < m_waiting.size()) return m_waiting[i];
         return std::nullopt;
     }
-    return database().game(id);
-}
-
-void GameHistory::showStatistics() {
-    if (m_views) m_views->showStatistics();
-}
-
-void GameHistory::showReview(const GameRecord& game) {
-    if (m_views) m_views->showReview(game);
+    GameStore* stored = store();
+    return stored ? stored->game(id) : std::nullopt;
 }
 
 void GameHistory::reportSetAside() {
-    const std::optional<QString> aside = database().takeSetAside();
+    const std::optional<QString> aside = m_store ? m_store->takeSetAside() : std::nullopt;
     if (!aside || !m_reporter) return;
     m_reporter(
         Text::tr("The record of your games, %1, was damaged. It has been kept as %2, and a new "
@@ -107,7 +111,7 @@ void GameHistory::reportRefusal() {
     m_reporter(
         Text::tr("Your game could not be written to %1 (%2). It is kept and will be recorded "
                  "at the next chance.")
-            .arg(QDir::toNativeSeparators(path()), database().error()),
+            .arg(QDir::toNativeSeparators(path()), storeError()),
         Text::tr("Game Record"));
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every game played, as the rest of the program sees it: finished games go in, summaries and
-// whole records come out. It owns the game database and opens it only when first needed, keeps
+// whole records come out. It owns the store of games and opens it only when first needed, keeps
 // in memory any game that could not be written and writes it at the next chance, and reports
-// each problem to the player once. The high-score table is none of its business.
+// each problem to the player once. It opens no window; the high-score table is none of its
+// business.
 
 #include <QString>
 #include <functional>
@@ -12,24 +13,25 @@
 #include <vector>
 
 #include "record/game_record.h"
+#include "record/game_store.h"
 #include "record/game_summary.h"
 
 namespace korvex {
-
-class GameDatabase;
-class RecordViews;
 
 class GameHistory {
   public:
     // Shows a problem to the player: text and title of a message box.
     using Reporter = std::function<void(const QString& text, const QString& title)>;
 
-    // `path` is the database file; empty for games.sqlite in the player's data location.
-    explicit GameHistory(QString path = {});
+    // `path` is the file of games; empty for games.sqlite in the player's data location. `open`
+    // makes the store when it is first needed.
+    GameHistory(QString path, GameStoreOpener open);
     ~GameHistory();
 
+    // games.sqlite in the player's data location for this application.
+    static QString defaultPath();
+
     void setReporter(Reporter reporter) { m_reporter = std::move(reporter); }
-    void setViews(RecordViews* views) { m_views = views; }
 
     // A finished game: written now together with any kept from earlier refusals, or kept.
     void record(const GameRecord& game);
@@ -46,20 +48,20 @@ class GameHistory {
     const std::optional<GameRecord>& lastGame() const { return m_last; }
     QString path() const;
 
-    void showStatistics();
-    void showReview(const GameRecord& game);
-
   private:
-    GameDatabase& database();
+    // The store, opened on first use; null (and m_problem says why) when none can be had.
+    GameStore* store();
+    QString storeError() const;
     void reportSetAside();
     void reportRefusal();
 
     QString m_path;
-    std::unique_ptr<GameDatabase> m_database;
+    GameStoreOpener m_open;
+    std::unique_ptr<GameStore> m_store;
+    QString m_problem;
     std::vector<GameRecord> m_waiting;
     std::optional<GameRecord> m_last;
     Reporter m_reporter;
-    RecordViews* m_views = nullptr;
     bool m_refusalReported = false;
 };
 

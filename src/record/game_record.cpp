@@ -3,8 +3,7 @@
 
 #include <QStringList>
 
-#include "core/rules.h"
-#include "record/card_tally.h"
+#include "core/card.h"
 
 namespace korvex {
 namespace {
@@ -13,8 +12,7 @@ std::optional<QString> turnFault(const TurnRecord& turn, int number) {
     const QString where = QStringLiteral("Turn %1").arg(number);
     if (turn.rolls.empty() || turn.rolls.size() > 3)
         return where + QStringLiteral(" has %1 rolls.").arg(turn.rolls.size());
-    if (turn.category < 0 || turn.category >= kCategoryCount)
-        return where + QStringLiteral(" scores no category.");
+    if (!turn.category) return where + QStringLiteral(" scores no category.");
     for (const RollRecord& roll : turn.rolls)
         for (int face : roll.faces)
             if (face < 1 || face > 6) return where + QStringLiteral(" shows a face %1.").arg(face);
@@ -26,34 +24,33 @@ std::optional<QString> turnFault(const TurnRecord& turn, int number) {
 
 }  // namespace
 
-std::array<int, 13> GameRecord::categoryPoints() const {
-    std::array<int, 13> points;
+std::array<int, kCategoryCount> GameRecord::categoryPoints() const {
+    std::array<int, kCategoryCount> points;
     points.fill(-1);
     for (const TurnRecord& turn : turns)
-        if (turn.category >= 0 && turn.category < kCategoryCount)
-            points[std::size_t(turn.category)] = turn.points;
+        if (turn.category) points[std::size_t(*turn.category)] = turn.points;
     return points;
 }
 
 std::optional<QString> recordFault(const GameRecord& record) {
     if (record.turns.size() != std::size_t(kCategoryCount))
         return QStringLiteral("The game has %1 turns.").arg(record.turns.size());
-    CardTally card;
+    Card card;
     for (std::size_t t = 0; t < record.turns.size(); ++t) {
         const TurnRecord& turn = record.turns[t];
         if (auto fault = turnFault(turn, int(t) + 1)) return fault;
-        if (card.used(turn.category))
+        if (card.used(*turn.category))
             return QStringLiteral("Turn %1 scores a category twice.").arg(t + 1);
-        if (card.commit(turn.category, turn.rolls.back().faces) != turn.points)
+        if (card.commit(*turn.category, turn.rolls.back().faces) != turn.points)
             return QStringLiteral("Turn %1 scores the wrong points.").arg(t + 1);
     }
-    if (card.bonus() != record.bonus || card.extra() != record.extra ||
+    if (card.bonus() != record.bonus || card.extraPoints != record.extra ||
         card.total() != record.total)
         return QStringLiteral("The total does not add up.");
     return std::nullopt;
 }
 
-QString facesText(const std::array<int, 5>& faces) {
+QString facesText(const Faces& faces) {
     QStringList parts;
     for (int face : faces) parts << QString::number(face);
     return parts.join(QLatin1Char(' '));
@@ -67,10 +64,10 @@ QString heldText(const std::array<bool, 5>& held) {
     return parts.isEmpty() ? QStringLiteral("") : parts.join(QLatin1Char(' '));
 }
 
-std::optional<std::array<int, 5>> facesFromText(const QString& text) {
+std::optional<Faces> facesFromText(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parts.size() != 5) return std::nullopt;
-    std::array<int, 5> faces{};
+    Faces faces{};
     for (int i = 0; i < 5; ++i) {
         bool ok = false;
         faces[std::size_t(i)] = parts[i].toInt(&ok);
@@ -88,12 +85,6 @@ std::optional<std::array<bool, 5>> heldFromText(const QString& text) {
         held[std::size_t(position - 1)] = true;
     }
     return held;
-}
-
-int categoryOfTitle(const QString& title) {
-    for (const Category& c : categories())
-        if (QLatin1String(c.title) == title) return int(c.id);
-    return -1;
 }
 
 }  // namespace korvex

@@ -10,19 +10,21 @@
 #include <optional>
 #include <vector>
 
+#include "core/rules.h"
+
 namespace korvex {
 
 struct RollRecord {
-    std::array<int, 5> faces{};  // 1 to 6, in position order, as the roll left them
+    Faces faces{};               // 1 to 6, in position order, as the roll left them
     std::array<bool, 5> held{};  // positions held when this roll was made
     bool forced = false;         // a forced roll: its faces were chosen, not thrown
     friend bool operator==(const RollRecord&, const RollRecord&) = default;
 };
 
 struct TurnRecord {
-    std::vector<RollRecord> rolls;  // one to three
-    int category = -1;              // card-order index of the category scored
-    int points = 0;                 // what that category scored (extra points not included)
+    std::vector<RollRecord> rolls;       // one to three
+    std::optional<CategoryId> category;  // the category scored; none until the turn is
+    int points = 0;                      // what that category scored (extra points not included)
     friend bool operator==(const TurnRecord&, const TurnRecord&) = default;
 };
 
@@ -37,7 +39,7 @@ struct GameRecord {
     bool coach = false;   // the coach was on during the game
 
     // Points of each category in card order (-1 for a category the record never scored).
-    std::array<int, 13> categoryPoints() const;
+    std::array<int, kCategoryCount> categoryPoints() const;
     friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };
 
@@ -47,12 +49,9 @@ struct GameRecord {
 std::optional<QString> recordFault(const GameRecord& record);
 
 // Five faces as the database writes them ("3 3 5 6 1"), and held positions ("1 2").
-QString facesText(const std::array<int, 5>& faces);
+QString facesText(const Faces& faces);
 QString heldText(const std::array<bool, 5>& held);
-std::optional<std::array<int, 5>> facesFromText(const QString& text);
+std::optional<Faces> facesFromText(const QString& text);
 std::optional<std::array<bool, 5>> heldFromText(const QString& text);
-
-// The category of a card title ("Full House"), or -1.
-int categoryOfTitle(const QString& title);
 
 }  // namespace korvex

@@ -36,7 +36,7 @@ void GameRecorder::committed(const Game& game, CategoryId category) {
     const std::optional<int>& points = game.card().scores[std::size_t(category)];
     if (!m_game || m_game->turns.back().rolls.empty() || !points) return discard();
     TurnRecord& turn = m_game->turns.back();
-    turn.category = int(category);
+    turn.category = category;
     turn.points = *points;
     if (m_game->turns.size() < std::size_t(kTurnsPerGame)) m_game->turns.emplace_back();
 }
@@ -45,7 +45,7 @@ std::optional<GameRecord> GameRecorder::finished(const Game& game, const QDateTi
     std::optional<GameRecord> record = std::move(m_game);
     m_game.reset();
     if (!record || !game.over() || record->turns.size() != std::size_t(kTurnsPerGame) ||
-        record->turns.back().category < 0)
+        !record->turns.back().category)
         return std::nullopt;
     const Card& card = game.card();
     record->finished = utcSeconds(now);

@@ -10,7 +10,7 @@ namespace korvex {
 
 GameStatistics computeStatistics(const std::vector<GameSummary>& games, bool includeForced) {
     GameStatistics s;
-    std::array<double, 13> categorySum{};
+    std::array<double, kCategoryCount> categorySum{};
     double sum = 0;
     int bonuses = 0, fives = 0;
     for (const GameSummary& g : games) {

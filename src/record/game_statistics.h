@@ -19,7 +19,7 @@ struct GameStatistics {
     int best = 0;
     double bonusRate = 0;        // share of games that won the upper bonus, 0 to 1
     double fiveOfAKindRate = 0;  // share of games with a five of a kind scored in Korvex
-    std::array<double, 13> categoryAverage{};
+    std::array<double, kCategoryCount> categoryAverage{};
     std::vector<int> totals;  // the totals counted, oldest game first
 
     friend bool operator==(const GameStatistics&, const GameStatistics&) = default;

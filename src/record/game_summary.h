@@ -15,7 +15,7 @@ struct GameSummary {
     QDateTime started, finished;  // UTC
     int total = 0, bonus = 0, extra = 0;
     bool forced = false, coach = false;
-    std::array<int, 13> points{};  // each category's points, card order
+    std::array<int, kCategoryCount> points{};  // each category's points, card order
 
     friend bool operator==(const GameSummary&, const GameSummary&) = default;
 };

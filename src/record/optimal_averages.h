@@ -8,10 +8,12 @@
 
 #include <array>
 
+#include "core/rules.h"
+
 namespace korvex {
 
 struct OptimalAverages {
-    std::array<double, 13> category;  // card order; Korvex without its extra points
+    std::array<double, kCategoryCount> category;  // card order; Korvex without its extra points
     double bonus;
     double extra;  // extra five-of-a-kind points
     double total;

@@ -3,7 +3,7 @@
 
 namespace korvex {
 
-RecordWindows::RecordWindows(GameHistory& history, ReviewWindow::TableSource table)
+RecordWindows::RecordWindows(GameHistory& history, TableSource table)
     : m_history(history), m_table(std::move(table)) {}
 
 RecordWindows::~RecordWindows() = default;

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "record/record_views.h"
+#include "record_windows/records_module.h"
 #include "record_windows/review_window.h"
 #include "record_windows/statistics_window.h"
 
@@ -17,7 +17,7 @@ class GameHistory;
 
 class RecordWindows : public RecordViews {
   public:
-    RecordWindows(GameHistory& history, ReviewWindow::TableSource table);
+    RecordWindows(GameHistory& history, TableSource table);
     ~RecordWindows() override;
 
     void showStatistics() override;
@@ -28,7 +28,7 @@ class RecordWindows : public RecordViews {
 
   private:
     GameHistory& m_history;
-    ReviewWindow::TableSource m_table;
+    TableSource m_table;
     std::unique_ptr<StatisticsWindow> m_statistics;
     std::unique_ptr<ReviewWindow> m_review;
 };

@@ -29,7 +29,7 @@ QString onePlace(double value) {
     return QLocale().toString(value, 'f', 1);
 }
 
-QString diceText(const std::array<int, 5>& faces) {
+QString diceText(const Faces& faces) {
     QStringList parts;
     for (int face : faces) parts << QString::number(face);
     return parts.join(QLatin1Char(' '));
@@ -38,7 +38,7 @@ QString diceText(const std::array<int, 5>& faces) {
 // The coach's move in the past tense's neighbour: what it would have done.
 QString bestMove(const Advice& best) {
     if (best.action == Advice::Action::Score)
-        return Text::tr("Score %1 for %2").arg(categoryTitle(best.category)).arg(best.points);
+        return Text::tr("Score %1 for %2").arg(displayTitle(best.category)).arg(best.points);
     if (best.keptFaces.empty()) return Text::tr("Roll all five again");
     QStringList kept;
     for (int face : best.keptFaces) kept << QString::number(face);

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "record/game_record.h"
+#include "record_windows/records_module.h"
 #include "review/game_review.h"
 
 class QChartView;
@@ -23,9 +24,6 @@ class CoachTable;
 
 class ReviewWindow : public QWidget {
   public:
-    // Gives the coach's table, or null while it is being made.
-    using TableSource = std::function<const CoachTable*()>;
-
     ReviewWindow(GameRecord game, TableSource table, QWidget* parent = nullptr);
 
     const GameRecord& game() const { return m_game; }

@@ -32,10 +32,6 @@ QChart* newChart(const QString& title) {
 
 }  // namespace
 
-QString categoryTitle(int category) {
-    return QCoreApplication::translate("Category", korvex::category(category).title);
-}
-
 QChart* totalsHistogram(const GameStatistics& statistics, QString& description) {
     QChart* chart = newChart(Text::tr("How often each total was scored"));
     const Histogram h = histogramOf(statistics.totals, 20);
@@ -143,7 +139,7 @@ QChart* categoryComparison(const GameStatistics& statistics, QString& descriptio
     for (int c = kCategoryCount - 1; c >= 0; --c) {
         *yours << statistics.categoryAverage[std::size_t(c)];
         *optimal << kOptimalAverages.category[std::size_t(c)];
-        names << categoryTitle(c);
+        names << displayTitle(CategoryId(c));
     }
     auto* series = new QHorizontalBarSeries;
     series->append(yours);
@@ -172,7 +168,7 @@ QChart* categoryComparison(const GameStatistics& statistics, QString& descriptio
                             "Bar chart of your average points in each of the thirteen categories "
                             "beside what optimal play scores there; you trail it most in %1, "
                             "%2 against %3.")
-                            .arg(categoryTitle(furthest))
+                            .arg(displayTitle(CategoryId(furthest)))
                             .arg(statistics.categoryAverage[std::size_t(furthest)], 0, 'f', 1)
                             .arg(kOptimalAverages.category[std::size_t(furthest)], 0, 'f', 1);
     return chart;

@@ -13,7 +13,4 @@ QChart* totalsHistogram(const GameStatistics& statistics, QString& description);
 QChart* totalsOverTime(const GameStatistics& statistics, QString& description);
 QChart* categoryComparison(const GameStatistics& statistics, QString& description);
 
-// The card title of a category as the board shows it, in the player's language.
-QString categoryTitle(int category);
-
 }  // namespace korvex

@@ -232,7 +232,7 @@ void StatisticsWindow::fillCategoryTable() {
     m_categoryTable->verticalHeader()->hide();
     m_categoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < kCategoryCount; ++c) {
-        const QString values[] = {categoryTitle(c),
+        const QString values[] = {displayTitle(CategoryId(c)),
                                   m_statistics.games
                                       ? onePlace(m_statistics.categoryAverage[std::size_t(c)])
                                       : QStringLiteral("–"),

@@ -5,8 +5,7 @@
 #include <QStringList>
 #include <cmath>
 
-#include "core/rules.h"
-#include "record/card_tally.h"
+#include "core/card.h"
 
 namespace korvex {
 namespace {
@@ -39,12 +38,12 @@ void judge(ReviewedDecision& decision, double chosenValue, GameReview& review) {
     review.totalLoss += decision.loss;
 }
 
-void reviewTurn(const CoachTable& table, const TurnRecord& played, int number, CardTally& card,
+void reviewTurn(const CoachTable& table, const TurnRecord& played, int number, Card& card,
                 GameReview& review) {
-    const TurnValues turn = table.turn(coachState(card.position({1, 1, 1, 1, 1}, 2)));
+    const TurnValues turn = table.turn(coachState(coachPosition(card, {1, 1, 1, 1, 1}, 2)));
     for (std::size_t r = 0; r < played.rolls.size(); ++r) {
         const RollRecord& roll = played.rolls[r];
-        const CoachPosition position = card.position(roll.faces, 2 - int(r));
+        const CoachPosition position = coachPosition(card, roll.faces, 2 - int(r));
         ReviewedDecision d;
         d.turn = number;
         d.roll = int(r) + 1;
@@ -54,10 +53,10 @@ void reviewTurn(const CoachTable& table, const TurnRecord& played, int number, C
         d.judged = !roll.forced && (last || !played.rolls[r + 1].forced);
         if (last) {
             d.kind = ReviewedDecision::Kind::Score;
-            d.category = played.category;
+            d.category = *played.category;
             d.points = played.points;
             const double value = table.commitValue(
-                coachState(position), played.category,
+                coachState(position), int(d.category),
                 table.hands().handOfFaces(roll.faces.data(), 5) - DiceHands::kFirstRoll);
             judge(d, position.totalSoFar + value, review);
         } else {
@@ -66,7 +65,7 @@ void reviewTurn(const CoachTable& table, const TurnRecord& played, int number, C
         }
         review.decisions.push_back(d);
     }
-    card.commit(played.category, played.rolls.back().faces);
+    card.commit(*played.category, played.rolls.back().faces);
 }
 
 }  // namespace
@@ -83,7 +82,7 @@ std::optional<GameReview> reviewGame(const CoachTable& table, const GameRecord& 
     GameReview review;
     review.expectedAtStart = table.startValue();
     review.total = record.total;
-    CardTally card;
+    Card card;
     for (std::size_t t = 0; t < record.turns.size(); ++t)
         reviewTurn(table, record.turns[t], int(t) + 1, card, review);
     return review;
@@ -92,7 +91,7 @@ std::optional<GameReview> reviewGame(const CoachTable& table, const GameRecord& 
 QString describeChoice(const ReviewedDecision& decision) {
     if (decision.kind == ReviewedDecision::Kind::Score)
         return Text::tr("Scored %1 for %2")
-            .arg(QCoreApplication::translate("Category", category(decision.category).title))
+            .arg(displayTitle(decision.category))
             .arg(decision.points);
     QStringList kept;
     for (int i = 0; i < 5; ++i)

@@ -20,9 +20,9 @@ struct ReviewedDecision {
     Kind kind = Kind::Hold;
     int turn = 0;                // 1 to 13
     int roll = 0;                // the roll (1 to 3) whose dice the decision was made on
-    std::array<int, 5> faces{};  // those dice
+    Faces faces{};               // those dice
     std::array<bool, 5> held{};  // Hold: the positions held for the next roll
-    int category = -1;           // Score: the category scored
+    CategoryId category{};       // Score: the category scored
     int points = 0;              // Score: its points
     Advice best;                 // the coach's move in the same position
     bool judged = false;         // false on forced dice or before a forced roll

@@ -5,25 +5,16 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <numeric>
 #include <random>
 
 #include "record/game_history.h"
-#include "record/record_views.h"
+#include "record/sqlite/game_database.h"
 #include "review/game_review.h"
 #include "support/board_fixture.h"
 #include "support/core_application.h"
 
 namespace korvex::test {
 namespace {
-
-// Notes what the board's links ask for.
-struct NotedViews : RecordViews {
-    void showStatistics() override { ++statistics; }
-    void showReview(const GameRecord& game) override { reviewed.push_back(game); }
-    int statistics = 0;
-    std::vector<GameRecord> reviewed;
-};
 
 class RecordHook : public BoardTest {
   protected:
@@ -45,7 +36,7 @@ class RecordHook : public BoardTest {
 
 TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
     QTemporaryDir dir;
-    GameHistory history(dir.filePath("games.sqlite"));
+    GameHistory history(dir.filePath("games.sqlite"), openGameDatabase);
     board.setHistory(&history);
 
     // A game abandoned half way leaves nothing behind.
@@ -55,12 +46,12 @@ TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
 
     GameRecord expected;
     std::array<int, 5> faces{};
-    std::vector<int> order(13);
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<CategoryId> order;
+    for (const Category& c : categories()) order.push_back(c.id);
     std::shuffle(order.begin(), order.end(), random_);
     expected.turns.emplace_back();
     rollAndNote(expected.turns.back(), faces, {}, true);
-    for (int t = 0; t < 13; ++t) {
+    for (int t = 0; t < kTurnsPerGame; ++t) {
         TurnRecord& turn = expected.turns.back();
         const int rolls = std::uniform_int_distribution<int>(1, 3)(random_);
         for (int r = 1; r < rolls; ++r) {
@@ -74,14 +65,14 @@ TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
             rollAndNote(turn, faces, held, false);
         }
         turn.category = order[std::size_t(t)];
-        click(categoryFields(CategoryId(turn.category)).scoreBox);
-        turn.points = box(CategoryId(turn.category)).toInt();
+        click(categoryFields(*turn.category).scoreBox);
+        turn.points = box(*turn.category).toInt();
         // Save makes the next turn's first roll, with every hold released.
         std::vector<int> next;
         for (int& face : faces) next.push_back(face = die(random_));
         random.queue(next);
         click("CB_Save");
-        if (t < 12) expected.turns.push_back({{{faces, {}, false}}, -1, 0});
+        if (t < 12) expected.turns.push_back({{{faces, {}, false}}, std::nullopt, 0});
     }
     ASSERT_TRUE(board.lastGame());
     GameRecord recorded = *board.lastGame();
@@ -104,14 +95,16 @@ TEST_F(RecordHook, aGamePlayedOnTheBoardIsRecordedExactly) {
     EXPECT_EQ(history.summaries().size(), 1u);
 
     // The links: the review is of the stored game, with its number.
-    NotedViews views;
-    history.setViews(&views);
+    int statistics = 0;
+    std::vector<GameRecord> reviewed;
+    board.setRecordLinks(
+        {[&] { ++statistics; }, [&](const GameRecord& game) { reviewed.push_back(game); }});
     click("lblStatistics");
-    EXPECT_EQ(views.statistics, 1);
+    EXPECT_EQ(statistics, 1);
     ASSERT_TRUE(visible("lblReview"));
     click("lblReview");
-    ASSERT_EQ(views.reviewed.size(), 1u);
-    EXPECT_EQ(views.reviewed[0], *stored);
+    ASSERT_EQ(reviewed.size(), 1u);
+    EXPECT_EQ(reviewed[0], *stored);
 }
 
 TEST_F(RecordHook, aForcedRollIsMarkedAndSoIsTheGame) {
@@ -185,7 +178,7 @@ TEST_F(RecordHook, theEndOfAGameIsSummedUpBesideTheReviewLink) {
 TEST(RunningGameRecord, theAssemblyRecordsEveryGameAndReportsOnTheBoard) {
     ensureCoreApplication();
     QTemporaryDir dir;
-    GameHistory history(dir.filePath("games.sqlite"));
+    GameHistory history(dir.filePath("games.sqlite"), openGameDatabase);
     MemoryToolkit toolkit;
     ScriptedRandom random;
     MemoryStore store;

@@ -12,10 +12,10 @@ namespace {
 
 using test::korvexTable;
 
-constexpr int kChance = int(CategoryId::Chance);
-constexpr int kKorvex = int(CategoryId::Korvex);
-constexpr int kSixes = int(CategoryId::Sixes);
-constexpr int kOnes = int(CategoryId::Ones);
+constexpr CategoryId kChance = CategoryId::Chance;
+constexpr CategoryId kKorvex = CategoryId::Korvex;
+constexpr CategoryId kSixes = CategoryId::Sixes;
+constexpr CategoryId kOnes = CategoryId::Ones;
 
 CoachPosition freshGame(std::array<int, 5> dice, int rollsLeft) {
     CoachPosition p;
@@ -25,10 +25,11 @@ CoachPosition freshGame(std::array<int, 5> dice, int rollsLeft) {
 }
 
 // Late in a game: every category scored but `open`, the upper bonus already won.
-CoachPosition lateGame(std::initializer_list<int> open, std::array<int, 5> dice, int rollsLeft) {
+CoachPosition lateGame(std::initializer_list<CategoryId> open, std::array<int, 5> dice,
+                       int rollsLeft) {
     CoachPosition p = freshGame(dice, rollsLeft);
     p.used.fill(true);
-    for (int c : open) p.used[std::size_t(c)] = false;
+    for (CategoryId c : open) p.used[std::size_t(c)] = false;
     p.upperSum = 70;
     p.totalSoFar = 200;
     return p;
@@ -46,7 +47,7 @@ TEST(CoachAdvice, largeStraightOnTheFirstRollIsScoredAtOnce) {
     for (const auto& dice : {std::array{1, 2, 3, 4, 5}, std::array{6, 3, 5, 2, 4}}) {
         const Advice advice = advise(korvexTable(), freshGame(dice, 2));
         ASSERT_EQ(advice.action, Advice::Action::Score);
-        EXPECT_EQ(advice.category, int(CategoryId::LargeStraight));
+        EXPECT_EQ(advice.category, CategoryId::LargeStraight);
         EXPECT_EQ(describe(advice), "Score Large Straight for 40");
     }
 }
@@ -150,18 +151,18 @@ TEST(CoachAdvice, choiceLossIsZeroForTheAdvisedCategoryAndPositiveForAWorseOne) 
 TEST(CoachAdvice, lossesAgreeWithTheAdviceOnEveryOpenCategory) {
     const CoachTable& table = korvexTable();
     CoachPosition p = freshGame({2, 3, 3, 5, 3}, 0);
-    p.used[kChance] = true;
-    p.used[int(CategoryId::Threes)] = true;
+    p.used[std::size_t(kChance)] = true;
+    p.used[std::size_t(CategoryId::Threes)] = true;
     p.upperSum = 9;
     const Advice advice = advise(table, p);
     ASSERT_EQ(advice.action, Advice::Action::Score);
-    for (int c = 0; c < 13; ++c) {
-        const double loss = choiceLoss(table, p, c);
-        if (p.used[std::size_t(c)]) {
-            EXPECT_TRUE(std::isnan(loss)) << c;
+    for (const Category& c : categories()) {
+        const double loss = choiceLoss(table, p, c.id);
+        if (p.used[std::size_t(c.index())]) {
+            EXPECT_TRUE(std::isnan(loss)) << c.title;
         } else {
-            EXPECT_GE(loss, 0.0) << c;
-            EXPECT_EQ(loss == 0.0, c == advice.category) << c;
+            EXPECT_GE(loss, 0.0) << c.title;
+            EXPECT_EQ(loss == 0.0, c.id == advice.category) << c.title;
         }
     }
 }
@@ -184,8 +185,8 @@ TEST(CoachAdvice, positionsNoGameReachesGetNoAdvice) {
         EXPECT_EQ(describe(advice), "");
         EXPECT_TRUE(std::isnan(choiceLoss(table, p, kChance)));
     }
-    EXPECT_TRUE(std::isnan(choiceLoss(table, freshGame({1, 2, 3, 4, 5}, 0), 13)));
-    EXPECT_TRUE(std::isnan(choiceLoss(table, freshGame({1, 2, 3, 4, 5}, 0), -1)));
+    EXPECT_TRUE(std::isnan(choiceLoss(table, freshGame({1, 2, 3, 4, 5}, 0), CategoryId(13))));
+    EXPECT_TRUE(std::isnan(choiceLoss(table, freshGame({1, 2, 3, 4, 5}, 0), CategoryId(-1))));
 }
 
 TEST(CoachAdvice, describeNamesFacesAscendingAndCategoriesByTitle) {
@@ -197,7 +198,7 @@ TEST(CoachAdvice, describeNamesFacesAscendingAndCategoriesByTitle) {
     EXPECT_EQ(describe(roll), "Roll all five again");
     Advice score;
     score.action = Advice::Action::Score;
-    score.category = int(CategoryId::FourKind);
+    score.category = CategoryId::FourKind;
     score.points = 17;
     EXPECT_EQ(describe(score), "Score Four of a Kind for 17");
 }

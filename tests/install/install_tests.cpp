@@ -133,6 +133,7 @@ TEST_F(InstalledTree, putsEveryFileWhereTheDesktopLooks) {
                             QStringLiteral("share/doc/korvex/copyright"),
                             QStringLiteral("share/doc/korvex/changelog.gz"),
                             kSvgPath,
+                            QStringLiteral(KORVEX_GAMES_MODULE),
                             QStringLiteral(KORVEX_RECORDS_MODULE)};
     for (int size : kPngSizes) expected << pngPath(size);
     for (const QString& language : QStringLiteral(KORVEX_LANGUAGES).split(u' '))

@@ -18,10 +18,10 @@
 
 #include "coach/coach_table.h"
 #include "qt_test_support.h"
-#include "record/game_database.h"
-#include "record/game_generator.h"
 #include "record/game_history.h"
+#include "record/sqlite/game_database.h"
 #include "record_windows/record_windows.h"
+#include "support/game_generator.h"
 #include "ui/qt/translations.h"
 
 namespace korvex {
@@ -146,7 +146,7 @@ class RecordWindowsFit : public ::testing::TestWithParam<const char*> {
 
 // Each tab in turn, since only the tab on top is laid out.
 TEST_P(RecordWindowsFit, statisticsFitOnEveryTab) {
-    GameHistory history(dir.filePath("games.sqlite"));
+    GameHistory history(dir.filePath("games.sqlite"), openGameDatabase);
     RecordWindows windows(history, [] { return solvedTable(); });
     windows.showStatistics();
     StatisticsWindow* window = windows.statistics();
@@ -167,7 +167,7 @@ TEST_P(RecordWindowsFit, statisticsFitOnEveryTab) {
 }
 
 TEST_P(RecordWindowsFit, reviewFits) {
-    GameHistory history(dir.filePath("games.sqlite"));
+    GameHistory history(dir.filePath("games.sqlite"), openGameDatabase);
     RecordWindows windows(history, [] { return solvedTable(); });
     windows.showReview(games.back());
     ReviewWindow* window = windows.review();

@@ -16,11 +16,12 @@
 #include <QTemporaryDir>
 
 #include "app/lazy_record_views.h"
+#include "app/modules.h"
 #include "coach/coach_table.h"
 #include "qt_test_support.h"
-#include "record/game_database.h"
-#include "record/game_generator.h"
 #include "record/game_history.h"
+#include "record/sqlite/game_database.h"
+#include "support/game_generator.h"
 
 namespace korvex {
 namespace {
@@ -48,7 +49,7 @@ class RecordWindowsTest : public ::testing::Test {
 
     QTemporaryDir dir;
     std::vector<GameRecord> games;
-    GameHistory history{file()};
+    GameHistory history{file(), openGameDatabase};
     RecordWindows windows{history, [] { return solvedTable(); }};
 };
 
@@ -122,7 +123,7 @@ namespace {
 // is told to the player and the game goes on.
 TEST(LazyRecordViews, loadsTheWindowsFromTheModuleOnFirstUseAndReportsAMissingOne) {
     QTemporaryDir dir;
-    GameHistory history(dir.filePath("games.sqlite"));
+    GameHistory history(dir.filePath("games.sqlite"), openGameDatabase);
     QStringList reports;
     const auto report = [&](const QString& text, const QString&) { reports << text; };
     LazyRecordViews missing({dir.filePath("no-such-module.so")}, history, {}, report);
@@ -141,6 +142,28 @@ TEST(LazyRecordViews, loadsTheWindowsFromTheModuleOnFirstUseAndReportsAMissingOn
         if (w->isVisible() && w->windowTitle() == "Korvex Statistics") statistics = w;
     ASSERT_TRUE(statistics);
     statistics->close();
+}
+
+// So is the record's file: a game goes through the module into the file, and while no module can
+// be found the game waits in memory, the player told why.
+TEST(GamesModule, recordsThroughTheModuleAndKeepsTheGameWhileNoneLoads) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("no-such-module.so");
+    GameRecord game = GameGenerator(3, {}).next();
+    QStringList reports;
+    GameHistory without(dir.filePath("a.sqlite"), gameStoreFromModule({missing}));
+    without.setReporter([&](const QString& text, const QString&) { reports << text; });
+    without.record(game);
+    EXPECT_EQ(without.waiting(), 1u);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("no-such-module.so")) << qPrintable(reports[0]);
+
+    GameHistory with(dir.filePath("b.sqlite"), gameStoreFromModule({missing, KORVEX_GAMES_MODULE}));
+    with.record(game);
+    EXPECT_EQ(with.waiting(), 0u);
+    ASSERT_TRUE(with.lastGame() && with.lastGame()->id > 0);
+    game.id = with.lastGame()->id;
+    EXPECT_EQ(with.game(game.id), game);
 }
 
 }  // namespace

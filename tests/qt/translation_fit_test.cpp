@@ -157,8 +157,8 @@ void addSummaryTexts(std::vector<std::pair<QString, QString>>& texts) {
     }
     worst.kind = ReviewedDecision::Kind::Score;
     worst.points = 50;
-    for (int category = 0; category < kCategoryCount; ++category) {
-        worst.category = category;
+    for (const Category& category : categories()) {
+        worst.category = category.id;
         texts.emplace_back(costliest, costliestText(&worst));
     }
 }
@@ -191,10 +191,10 @@ std::vector<std::pair<QString, QString>> coachTexts() {
     roll.releasedFaces.clear();
     roll.holdsMatch = true;
     texts.emplace_back(advice, describe(roll));
-    for (int category = 0; category < kCategoryCount; ++category) {
+    for (const Category& category : categories()) {
         Advice score;
         score.action = Advice::Action::Score;
-        score.category = category;
+        score.category = category.id;
         score.points = 50;
         texts.emplace_back(advice, describe(score));
     }

@@ -3,7 +3,7 @@
 // a damaged file is kept aside and reported once; a locked or refused file loses nothing; and
 // two processes recording at once keep every game of both.
 
-#include "record/game_database.h"
+#include "record/sqlite/game_database.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,9 @@
 #include <QTemporaryDir>
 
 #include "core/rules.h"
-#include "record/game_generator.h"
 #include "record/game_history.h"
 #include "support/core_application.h"
+#include "support/game_generator.h"
 #include "support/qstring_printer.h"
 
 namespace korvex::test {
@@ -31,7 +31,7 @@ class GameDatabaseTest : public ::testing::Test {
     QString file() const { return dir.filePath(QStringLiteral("games.sqlite")); }
     // A history whose messages are kept for the test to read.
     std::unique_ptr<GameHistory> history() {
-        auto h = std::make_unique<GameHistory>(file());
+        auto h = std::make_unique<GameHistory>(file(), openGameDatabase);
         h->setReporter([this](const QString& text, const QString&) { messages << text; });
         return h;
     }
@@ -84,7 +84,7 @@ TEST_F(GameDatabaseTest, aGameReadBackIsTheGameWrittenInThePlainSchema) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT category FROM turns WHERE game_id = %1 AND turn = 1")
                          .arg(first.id))
                   .toString(),
-              QString::fromLatin1(category(first.turns[0].category).title));
+              QString::fromLatin1(category(*first.turns[0].category).title));
     EXPECT_EQ(scalar(QStringLiteral("SELECT faces FROM rolls WHERE game_id = %1 AND turn = 1 AND "
                                     "roll = 1")
                          .arg(first.id))

@@ -12,9 +12,9 @@
 #include <numeric>
 
 #include "core/rules.h"
-#include "record/game_database.h"
-#include "record/game_generator.h"
+#include "record/sqlite/game_database.h"
 #include "support/core_application.h"
+#include "support/game_generator.h"
 
 namespace korvex::test {
 namespace {
@@ -22,15 +22,15 @@ namespace {
 // The figures straight from whole records: independent of summaries and of the database.
 GameStatistics direct(const std::vector<GameRecord>& games, bool includeForced) {
     GameStatistics s;
-    std::array<double, 13> sums{};
+    std::array<double, kCategoryCount> sums{};
     int bonuses = 0, fives = 0;
     for (const GameRecord& g : games) {
         if (g.forced && !includeForced) continue;
         s.totals.push_back(g.total);
         bonuses += g.bonus == 35;
         for (const TurnRecord& t : g.turns) {
-            sums[std::size_t(t.category)] += t.points;
-            fives += t.category == int(CategoryId::Korvex) && t.points == 50;
+            sums[std::size_t(*t.category)] += t.points;
+            fives += t.category == CategoryId::Korvex && t.points == 50;
         }
     }
     s.games = int(s.totals.size());

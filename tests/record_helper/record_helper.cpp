@@ -11,8 +11,8 @@
 #include <QThread>
 #include <cstdio>
 
-#include "record/game_database.h"
-#include "record/game_generator.h"
+#include "record/sqlite/game_database.h"
+#include "support/game_generator.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cmath>
 
 #include "coach/coach_table.h"
-#include "record/card_tally.h"
-#include "record/game_generator.h"
+#include "core/card.h"
+#include "support/game_generator.h"
 
 namespace korvex::test {
 namespace {
@@ -23,10 +23,10 @@ const CoachTable& table() {
 
 // The loss of each decision the way the coach computes it on the board: the best move's
 // expected total against the expected total of the move made.
-double coachLoss(const CardTally& card, const TurnRecord& turn, std::size_t r) {
+double coachLoss(const Card& card, const TurnRecord& turn, std::size_t r) {
     const RollRecord& roll = turn.rolls[r];
-    const CoachPosition position = card.position(roll.faces, 2 - int(r));
-    if (r + 1 == turn.rolls.size()) return choiceLoss(table(), position, turn.category);
+    const CoachPosition position = coachPosition(card, roll.faces, 2 - int(r));
+    if (r + 1 == turn.rolls.size()) return choiceLoss(table(), position, *turn.category);
     std::vector<int> kept;
     for (int i = 0; i < 5; ++i)
         if (turn.rolls[r + 1].held[std::size_t(i)]) kept.push_back(roll.faces[std::size_t(i)]);
@@ -44,7 +44,7 @@ TEST(GameReview, totalLossIsTheSumOfTheCoachsLossesMoveByMove) {
         const std::optional<GameReview> review = reviewGame(table(), game);
         ASSERT_TRUE(review);
         EXPECT_EQ(review->total, game.total);
-        CardTally card;
+        Card card;
         double sum = 0;
         std::size_t d = 0;
         for (const TurnRecord& turn : game.turns) {
@@ -64,7 +64,7 @@ TEST(GameReview, totalLossIsTheSumOfTheCoachsLossesMoveByMove) {
                 sum += decision.loss;
                 judgedLater += loss > 0;
             }
-            card.commit(turn.category, turn.rolls.back().faces);
+            card.commit(*turn.category, turn.rolls.back().faces);
         }
         EXPECT_EQ(d, review->decisions.size());
         EXPECT_NEAR(review->totalLoss, sum, 1e-9);

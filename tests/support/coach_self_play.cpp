@@ -15,15 +15,15 @@ struct PlayedCard {
     int korvexScore = 0;
 };
 
-int categoryPoints(const CoachRules& rules, int category, const Faces& faces) {
-    if (CategoryId(category) == CategoryId::FullHouse && !rules.fullHouseAcceptsFiveOfAKind &&
+int categoryPoints(const CoachRules& rules, CategoryId category, const Faces& faces) {
+    if (category == CategoryId::FullHouse && !rules.fullHouseAcceptsFiveOfAKind &&
         isFiveOfAKind(faces))
         return 0;
     return korvex::category(category).points(faces);
 }
 
 // Records the dice in `category` the way the board's commit does.
-void commit(const CoachRules& rules, PlayedCard& card, int category) {
+void commit(const CoachRules& rules, PlayedCard& card, CategoryId category) {
     CoachPosition& p = card.position;
     const int points = categoryPoints(rules, category, p.dice);
     if (korvex::category(category).upper) {
@@ -36,7 +36,7 @@ void commit(const CoachRules& rules, PlayedCard& card, int category) {
         card.korvexScore += rules.extraFiveOfAKindPoints;
         p.totalSoFar += rules.extraFiveOfAKindPoints;
     }
-    if (CategoryId(category) == CategoryId::Korvex) card.korvexScore = points;
+    if (category == CategoryId::Korvex) card.korvexScore = points;
     p.totalSoFar += points;
     p.used[std::size_t(category)] = true;
     p.korvexScored = p.used[std::size_t(CategoryId::Korvex)] && card.korvexScore != 0;

@@ -13,8 +13,6 @@
 
 namespace korvex {
 
-class CardTally;
-
 class GameGenerator {
   public:
     struct Options {
@@ -30,9 +28,9 @@ class GameGenerator {
     GameRecord next();
 
   private:
-    void playTurn(GameRecord& game, CardTally& card, bool forceOne);
+    void playTurn(GameRecord& game, Card& card, bool forceOne);
     bool chooseRollAgain(const CoachPosition& position, std::array<bool, 5>& hold);
-    int chooseCategory(const CoachPosition& position);
+    CategoryId chooseCategory(const CoachPosition& position);
     bool stray();
 
     Options m_options;

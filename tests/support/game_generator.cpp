@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "record/game_generator.h"
-
-#include "core/rules.h"
-#include "record/card_tally.h"
+#include "support/game_generator.h"
 
 namespace korvex {
 
@@ -22,24 +19,24 @@ GameRecord GameGenerator::next() {
     game.coach = std::bernoulli_distribution(m_options.coachShare)(m_random);
     std::uniform_int_distribution<int> turns(0, 12);
     const int forcedTurn = game.forced ? turns(m_random) : -1;
-    CardTally card;
+    Card card;
     for (int t = 0; t < kCategoryCount; ++t) playTurn(game, card, t == forcedTurn);
     m_clock = m_clock.addSecs(60 * std::uniform_int_distribution<int>(2, 8)(m_random));
     game.finished = m_clock;
     game.bonus = card.bonus();
-    game.extra = card.extra();
+    game.extra = card.extraPoints;
     game.total = card.total();
     return game;
 }
 
-void GameGenerator::playTurn(GameRecord& game, CardTally& card, bool forceOne) {
+void GameGenerator::playTurn(GameRecord& game, Card& card, bool forceOne) {
     std::uniform_int_distribution<int> die(1, 6);
     TurnRecord& turn = game.turns.emplace_back();
     RollRecord roll;
     for (int& face : roll.faces) face = die(m_random);
     for (int rollsLeft = 2;; --rollsLeft) {
         turn.rolls.push_back(roll);
-        const CoachPosition position = card.position(roll.faces, rollsLeft);
+        const CoachPosition position = coachPosition(card, roll.faces, rollsLeft);
         std::array<bool, 5> hold{};
         if (rollsLeft == 0 || !chooseRollAgain(position, hold)) break;
         roll.held = hold;
@@ -50,8 +47,9 @@ void GameGenerator::playTurn(GameRecord& game, CardTally& card, bool forceOne) {
             if (roll.forced || !hold[std::size_t(i)])
                 roll.faces[std::size_t(i)] = roll.forced ? forcedFace : die(m_random);
     }
-    turn.category = chooseCategory(card.position(turn.rolls.back().faces, 0));
-    turn.points = card.commit(turn.category, turn.rolls.back().faces);
+    const CategoryId chosen = chooseCategory(coachPosition(card, turn.rolls.back().faces, 0));
+    turn.category = chosen;
+    turn.points = card.commit(chosen, turn.rolls.back().faces);
 }
 
 bool GameGenerator::chooseRollAgain(const CoachPosition& position, std::array<bool, 5>& hold) {
@@ -65,11 +63,11 @@ bool GameGenerator::chooseRollAgain(const CoachPosition& position, std::array<bo
     return advice.action == Advice::Action::Roll;
 }
 
-int GameGenerator::chooseCategory(const CoachPosition& position) {
+CategoryId GameGenerator::chooseCategory(const CoachPosition& position) {
     if (stray()) {
-        std::vector<int> open;
-        for (int c = 0; c < kCategoryCount; ++c)
-            if (!position.used[std::size_t(c)]) open.push_back(c);
+        std::vector<CategoryId> open;
+        for (const Category& c : categories())
+            if (!position.used[std::size_t(c.index())]) open.push_back(c.id);
         return open[std::uniform_int_distribution<std::size_t>(0, open.size() - 1)(m_random)];
     }
     return advise(*m_options.coach, position).category;

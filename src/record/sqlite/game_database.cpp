@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "record/game_database.h"
+#include "record/sqlite/game_database.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +9,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QThread>
 #include <QVariant>
 #include <atomic>
@@ -92,11 +91,6 @@ GameDatabase::GameDatabase(QString path) : m_path(std::move(path)) {
 
 GameDatabase::~GameDatabase() {
     close();
-}
-
-QString GameDatabase::defaultPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/games.sqlite");
 }
 
 bool GameDatabase::failed(const QString& what, const QSqlError& error) {
@@ -213,10 +207,6 @@ std::optional<QString> GameDatabase::takeSetAside() {
     return name;
 }
 
-bool GameDatabase::store(GameRecord& record) {
-    return store(&record, 1);
-}
-
 bool GameDatabase::store(GameRecord* records, std::size_t count) {
     if (!open()) return false;
     if (writeGames(records, count)) return true;
@@ -271,11 +261,11 @@ qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record
         "INSERT INTO rolls (game_id, turn, roll, faces, held, forced) VALUES (?, ?, ?, ?, ?, ?)"));
     for (std::size_t t = 0; t < record.turns.size(); ++t) {
         const TurnRecord& played = record.turns[t];
-        const bool known = played.category >= 0 && played.category < kCategoryCount;
         turn.bindValue(0, id);
         turn.bindValue(1, int(t) + 1);
         // Stored data holds the card's own English titles, whatever language the board speaks.
-        turn.bindValue(2, known ? QString::fromLatin1(category(played.category).title) : QString());
+        turn.bindValue(
+            2, played.category ? QString::fromLatin1(category(*played.category).title) : QString());
         turn.bindValue(3, played.points);
         if (!turn.exec()) return fail(turn);
         for (std::size_t r = 0; r < played.rolls.size(); ++r) {
@@ -387,6 +377,10 @@ bool GameDatabase::readTurns(GameRecord& record) {
     }
     m_error.clear();
     return true;
+}
+
+std::unique_ptr<GameStore> openGameDatabase(const QString& path, QString&) {
+    return std::make_unique<GameDatabase>(path);
 }
 
 }  // namespace korvex

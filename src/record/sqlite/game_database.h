@@ -13,46 +13,36 @@
 //   rolls(game_id, turn, roll 1..3, faces "3 3 5 6 1", held "1 2", forced)
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "record/game_record.h"
-#include "record/game_summary.h"
+#include "record/game_store.h"
 
 class QSqlDatabase;
 class QSqlError;
 
 namespace korvex {
 
-class GameDatabase {
+class GameDatabase : public GameStore {
   public:
     static constexpr int kSchemaVersion = 1;
     // How long a write waits for another copy of the game that is writing at the same moment.
     static constexpr int kBusyTimeoutMs = 750;
 
     explicit GameDatabase(QString path);
-    ~GameDatabase();
+    ~GameDatabase() override;
     GameDatabase(const GameDatabase&) = delete;
     GameDatabase& operator=(const GameDatabase&) = delete;
 
-    // games.sqlite in the player's data location for this application.
-    static QString defaultPath();
     const QString& path() const { return m_path; }
 
-    // Stores a finished game in one transaction and gives it its number. On failure the file is
-    // unchanged and error() says why.
-    bool store(GameRecord& record);
-    // Stores many games in one transaction: all of them or none (for importing and testing).
-    bool store(GameRecord* records, std::size_t count);
-    // Every stored game, oldest first; nothing when the file cannot be read.
-    std::optional<std::vector<GameSummary>> summaries();
-    // One stored game with all its moves.
-    std::optional<GameRecord> game(qint64 id);
-
-    // Why the last operation failed, in words.
-    const QString& error() const { return m_error; }
-    // Set once when a damaged file was renamed aside: the name it now has.
-    std::optional<QString> takeSetAside();
+    using GameStore::store;
+    bool store(GameRecord* records, std::size_t count) override;
+    std::optional<std::vector<GameSummary>> summaries() override;
+    std::optional<GameRecord> game(qint64 id) override;
+    const QString& error() const override { return m_error; }
+    std::optional<QString> takeSetAside() override;
 
   private:
     bool open();
@@ -74,5 +64,9 @@ class GameDatabase {
     QString m_error;
     std::optional<QString> m_setAside;
 };
+
+// The database at `path`, as a GameStoreOpener: for whatever links this code directly (the
+// module, the tests and the tools).
+std::unique_ptr<GameStore> openGameDatabase(const QString& path, QString& problem);
 
 }  // namespace korvex
