@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "app/desktop_game.h"
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     // A table and a record of its own in a temporary folder: the player's stay untouched.
     QTemporaryDir scores;
     korvex::DesktopGame game(
-        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
+        std::make_unique<korvex::SettingsFileStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
         scores.filePath(QStringLiteral("games.sqlite")));
     korvex::Form1& board = game.board();
     korvex::QtToolkit& toolkit = game.toolkit();

@@ -17,7 +17,7 @@
 #include "coach/coach_table.h"
 #include "core/random_source.h"
 #include "core/rules.h"
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 #include "record/game_history.h"
 #include "record/sqlite/game_database.h"
 #include "record_windows/record_windows.h"
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     // table keeps the initials dialog away.
     QtToolkit toolkit;
     ClockSeededRandom random;
-    QSettingsStore store(scratch.filePath("Korvex.conf"));
+    SettingsFileStore store(scratch.filePath("Korvex.conf"));
     for (int i = 0; i < 10; ++i) store.write("HiScores", QString::number(i), "AAA9999");
     store.sync();
     RunningGame game(toolkit, random, store, &history);

@@ -22,7 +22,7 @@
 #include "board/form1_layout.h"
 #include "hiscores/frm_get_name.h"
 #include "hiscores/frm_hi_scores.h"
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 #include "ui/qt/translations.h"
 
 namespace {
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     // A table and a record of its own in a temporary folder: the player's stay untouched.
     QTemporaryDir scores;
     korvex::DesktopGame game(
-        std::make_unique<korvex::QSettingsStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
+        std::make_unique<korvex::SettingsFileStore>(scores.filePath(QStringLiteral("Korvex.conf"))),
         scores.filePath(QStringLiteral("games.sqlite")));
     korvex::QtToolkit& toolkit = game.toolkit();
     game.show();

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "app/modules.h"
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 #include "korvex_version.h"
 #include "record/sqlite/games_module.h"
 #include "ui/qt/pictures.h"
@@ -26,7 +26,7 @@ void setUpApplication() {
 }
 
 // An empty file name is games.sqlite in the player's data location.
-DesktopGame::DesktopGame() : DesktopGame(std::make_unique<QSettingsStore>(), QString()) {}
+DesktopGame::DesktopGame() : DesktopGame(std::make_unique<SettingsFileStore>(), QString()) {}
 
 DesktopGame::DesktopGame(std::unique_ptr<SettingsStore> store, const QString& gamesFile)
     : m_store(std::move(store)),

@@ -23,16 +23,6 @@ namespace korvex::settings_file {
 
 namespace {
 
-// What the player reads of the high-score file, under the one context of the high-score
-// operations.
-struct Messages {
-    Q_DECLARE_TR_FUNCTIONS(modHiScores)
-};
-
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 // Closes a descriptor on every way out of a function.
 class Descriptor {
   public:
@@ -229,6 +219,10 @@ std::unique_ptr<StoreLock> tryLockOnce(const QString& path, const QString& guard
 }
 
 }  // namespace
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 StoreError writeRefused(const QString& path, int error) {
     return StoreError(Messages::tr("The high-score file %1 could not be written: %2.")

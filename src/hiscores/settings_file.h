@@ -6,12 +6,22 @@
 // names the path and the real cause.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
 #include "hiscores/settings_store.h"
 
 namespace korvex::settings_file {
+
+// What the player reads of the high-score file, under the one context of the high-score
+// operations.
+struct Messages {
+    Q_DECLARE_TR_FUNCTIONS(modHiScores)
+};
+
+// A path as the player's desktop writes it.
+QString shown(const QString& path);
 
 // A high-score file is a few hundred bytes; anything beyond this is not one.
 constexpr qint64 kMaxBytes = 1 << 20;

@@ -25,7 +25,7 @@
 #include <optional>
 
 #include "hiscores/mod_hi_scores.h"
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 #include "hiscores/settings_file.h"
 #include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
@@ -77,20 +77,20 @@ QStringList storedEntries(const QString& path) {
 }
 
 // A store whose disk can be made to refuse the final write with a chosen error.
-class RefusingStore : public QSettingsStore {
+class RefusingStore : public SettingsFileStore {
   public:
-    using QSettingsStore::QSettingsStore;
+    using SettingsFileStore::SettingsFileStore;
     int refuseWith = 0;
 
   protected:
     void replaceFile(const QByteArray& bytes) override {
         if (refuseWith) throw settings_file::writeRefused(fileName(), refuseWith);
-        QSettingsStore::replaceFile(bytes);
+        SettingsFileStore::replaceFile(bytes);
     }
 };
 
 struct Game {
-    explicit Game(const QString& path, int lockTimeoutMs = QSettingsStore::kDefaultLockTimeoutMs)
+    explicit Game(const QString& path, int lockTimeoutMs = SettingsFileStore::kDefaultLockTimeoutMs)
         : store(path, lockTimeoutMs) {}
     RefusingStore store;
     MemoryToolkit toolkit;

@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "hiscores/mod_hi_scores.h"
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 #include "ui/memory_toolkit.h"
 
 namespace korvex {
@@ -37,7 +37,7 @@ bool lastWasBusy(const MemoryToolkit& toolkit) {
 }
 
 int hold(const QString& path) {
-    QSettingsStore store(path);
+    SettingsFileStore store(path);
     const auto held = store.lock();
     say(QStringLiteral("locked"));
     for (;;) QThread::sleep(1);
@@ -45,7 +45,7 @@ int hold(const QString& path) {
 
 int add(const QStringList& args) {
     const QString path = args[2], go = args[3], initials = args[4];
-    QSettingsStore store(path);
+    SettingsFileStore store(path);
     MemoryToolkit toolkit;
     ModHiScores hs(store, toolkit);
     say(QStringLiteral("ready"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,15 +21,8 @@ namespace korvex {
 
 namespace {
 
-// What the player reads of the high-score file, under the one context of the high-score
-// operations.
-struct Messages {
-    Q_DECLARE_TR_FUNCTIONS(modHiScores)
-};
-
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
+using settings_file::Messages;
+using settings_file::shown;
 
 // A fingerprint of the file's bytes; empty when there is no file to read.
 QByteArray fileDigest(const QString& path) {
@@ -110,7 +103,7 @@ class ScratchCopy {
 
 // QSettings reads and composes the ini text exactly as the game always has, but only over
 // scratch copies: it never opens the real file.
-class QSettingsStore::Scratch {
+class SettingsFileStore::Scratch {
   public:
     struct Section {
         QHash<QString, QString> values;
@@ -155,9 +148,9 @@ class QSettingsStore::Scratch {
 
 // While any lock of this store is held, its saves need no other; the last one to go ends what
 // was allowed under it.
-class QSettingsStore::HeldLock : public StoreLock {
+class SettingsFileStore::HeldLock : public StoreLock {
   public:
-    HeldLock(QSettingsStore& store, std::unique_ptr<StoreLock> file)
+    HeldLock(SettingsFileStore& store, std::unique_ptr<StoreLock> file)
         : m_store(store), m_file(std::move(file)) {
         ++m_store.m_locksHeld;
     }
@@ -166,31 +159,32 @@ class QSettingsStore::HeldLock : public StoreLock {
     }
 
   private:
-    QSettingsStore& m_store;
+    SettingsFileStore& m_store;
     std::unique_ptr<StoreLock> m_file;
 };
 
-QSettingsStore::QSettingsStore() : QSettingsStore(userFilePath()) {}
+SettingsFileStore::SettingsFileStore() : SettingsFileStore(userFilePath()) {}
 
-QSettingsStore::QSettingsStore(const QString& filePath, int lockTimeoutMs)
+SettingsFileStore::SettingsFileStore(const QString& filePath, int lockTimeoutMs)
     : m_path(filePath), m_lockTimeoutMs(lockTimeoutMs) {}
 
-QSettingsStore::~QSettingsStore() = default;
+SettingsFileStore::~SettingsFileStore() = default;
 
 // Where QSettings keeps the settings of organisation and application "Korvex", found without
 // opening anything: whatever lies there must not be touched before it has been checked.
-QString QSettingsStore::userFilePath() {
+QString SettingsFileStore::userFilePath() {
     return QFileInfo(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                      QStringLiteral("/Korvex/Korvex.conf"))
         .absoluteFilePath();
 }
 
-QString QSettingsStore::lockFileName() const {
+QString SettingsFileStore::lockFileName() const {
     const QFileInfo info(m_path);
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".hiscores-lock"));
 }
 
-QString QSettingsStore::read(const QString& section, const QString& key, const QString& fallback) {
+QString SettingsFileStore::read(const QString& section, const QString& key,
+                                const QString& fallback) {
     if (!m_values.contains(section)) {
         try {
             loadSection(section);
@@ -203,25 +197,25 @@ QString QSettingsStore::read(const QString& section, const QString& key, const Q
     return value == values.constEnd() ? fallback : *value;
 }
 
-void QSettingsStore::write(const QString& section, const QString& key, const QString& value) {
+void SettingsFileStore::write(const QString& section, const QString& key, const QString& value) {
     read(section, key, {});  // the other keys of the section come from the file
     m_changes.push_back({section, key, value});
     m_values[section][key] = value;
 }
 
-void QSettingsStore::removeSection(const QString& section) {
+void SettingsFileStore::removeSection(const QString& section) {
     m_changes.push_back({section, {}, {}});
     m_values[section].clear();
 }
 
-void QSettingsStore::reload(const QString& section) {
+void SettingsFileStore::reload(const QString& section) {
     m_changes.clear();
     m_values.clear();
     m_read.clear();
     loadSection(section);
 }
 
-void QSettingsStore::loadSection(const QString& section) {
+void SettingsFileStore::loadSection(const QString& section) {
     m_values[section].clear();
     m_read[section].clear();
     const settings_file::Contents file = settings_file::read(m_path);
@@ -236,14 +230,14 @@ void QSettingsStore::loadSection(const QString& section) {
             StoreError::Kind::Damaged);
 }
 
-void QSettingsStore::dropChanges() {
+void SettingsFileStore::dropChanges() {
     m_changes.clear();
     m_values = m_read;
 }
 
 // The file is read again under the lock and the changes made to what it holds now, so every
 // other key and section, and whatever another copy stored meanwhile, stays as it is.
-void QSettingsStore::sync() {
+void SettingsFileStore::sync() {
     if (m_changes.empty()) return;
     try {
         std::unique_ptr<StoreLock> own;
@@ -260,11 +254,11 @@ void QSettingsStore::sync() {
     m_read = m_values;
 }
 
-void QSettingsStore::replaceFile(const QByteArray& bytes) {
+void SettingsFileStore::replaceFile(const QByteArray& bytes) {
     settings_file::replace(m_path, bytes);
 }
 
-std::unique_ptr<StoreLock> QSettingsStore::lock() {
+std::unique_ptr<StoreLock> SettingsFileStore::lock() {
     if (m_locksHeld > 0) return std::make_unique<HeldLock>(*this, nullptr);
     settings_file::makeFolder(QFileInfo(m_path).absolutePath());
     return std::make_unique<HeldLock>(*this,
@@ -272,7 +266,7 @@ std::unique_ptr<StoreLock> QSettingsStore::lock() {
 }
 
 // Never replaces an earlier copy: it may hold the only trace of entries that could not be read.
-void QSettingsStore::keepDamagedCopy() {
+void SettingsFileStore::keepDamagedCopy() {
     struct stat file;
     if (::stat(QFile::encodeName(m_path).constData(), &file) != 0 || !S_ISREG(file.st_mode)) return;
     QString copy = damagedCopyName();

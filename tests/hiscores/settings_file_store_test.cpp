@@ -3,7 +3,7 @@
 // round trips of awkward initials, files that cannot be written or read, and two copies of the
 // game saving into one file.
 
-#include "hiscores/qsettings_store.h"
+#include "hiscores/settings_file_store.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // One copy of the game: its own store on the shared file, its own table and message boxes.
 struct Game {
     explicit Game(const QString& path, int lockTimeoutMs = 2000) : store(path, lockTimeoutMs) {}
-    QSettingsStore store;
+    SettingsFileStore store;
     MemoryToolkit toolkit;
     ModHiScores hs{store, toolkit};
 
@@ -260,8 +260,8 @@ TEST_F(SettingsFileTest, aSecondDamageIsKeptBesideTheFirst) {
 }
 
 TEST(UserSettingsFile, isKorvexConfInTheKorvexFolder) {
-    EXPECT_TRUE(QSettingsStore::userFilePath().endsWith(QStringLiteral("/Korvex/Korvex.conf")))
-        << QSettingsStore::userFilePath().toStdString();
+    EXPECT_TRUE(SettingsFileStore::userFilePath().endsWith(QStringLiteral("/Korvex/Korvex.conf")))
+        << SettingsFileStore::userFilePath().toStdString();
 }
 
 }  // namespace

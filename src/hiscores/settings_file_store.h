@@ -17,16 +17,16 @@
 
 namespace korvex {
 
-class QSettingsStore : public SettingsStore {
+class SettingsFileStore : public SettingsStore {
   public:
     // Long enough for another copy to finish its save, short enough not to freeze the window.
     static constexpr int kDefaultLockTimeoutMs = 500;
 
     // The user's own settings of application and organisation "Korvex".
-    QSettingsStore();
+    SettingsFileStore();
     // The settings file at `filePath` (tests use a temporary one).
-    explicit QSettingsStore(const QString& filePath, int lockTimeoutMs = kDefaultLockTimeoutMs);
-    ~QSettingsStore() override;
+    explicit SettingsFileStore(const QString& filePath, int lockTimeoutMs = kDefaultLockTimeoutMs);
+    ~SettingsFileStore() override;
 
     QString read(const QString& section, const QString& key, const QString& fallback) override;
     void write(const QString& section, const QString& key, const QString& value) override;
