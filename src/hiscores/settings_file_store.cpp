@@ -220,6 +220,9 @@ void SettingsFileStore::loadSection(const QString& section) {
     m_read[section].clear();
     const settings_file::Contents file = settings_file::read(m_path);
     if (file.tooLarge) throw tooLarge(m_path, Messages::tr("It was not read."));
+    // No file, or an empty one, holds no section: nothing for QSettings to read (and the first
+    // start of the game need not make a scratch folder).
+    if (file.bytes.isEmpty()) return;
     const Scratch::Section found = Scratch::readSection(file.bytes, section);
     m_values[section] = found.values;
     m_read[section] = found.values;
