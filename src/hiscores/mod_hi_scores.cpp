@@ -178,7 +178,7 @@ bool ModHiScores::hasUnsavedEntries() const {
                        [](const HiScoreEntry& entry) { return entry.Unsaved; });
 }
 
-void ModHiScores::SaveHiScores() {
+void ModHiScores::SaveHiScores(SaveTime when) {
     try {
         const auto held = m_store.lock();
         bool damaged = false;
@@ -198,11 +198,17 @@ void ModHiScores::SaveHiScores() {
         for (HiScoreEntry& entry : table) entry.Unsaved = false;
         HiScoreTable = table;
     } catch (const StoreError& e) {
+        // While the game runs there is a later chance; when it closes, there is none.
         report(e.description() + QStringLiteral("\n\n") +
-                   QCoreApplication::translate(
-                       "modHiScores",
-                       "The new high score is kept while Korvex runs; it is saved again when High "
-                       "Scores is opened or the game is closed."),
+                   (when == SaveTime::Closing
+                        ? QCoreApplication::translate(
+                              "modHiScores",
+                              "Korvex is closing, so the new high score could not be kept: it is "
+                              "lost.")
+                        : QCoreApplication::translate(
+                              "modHiScores",
+                              "The new high score is kept while Korvex runs; it is saved again "
+                              "when High Scores is opened or the game is closed.")),
                QStringLiteral("SaveHiScores"));
     }
 }

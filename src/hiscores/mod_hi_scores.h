@@ -32,8 +32,11 @@ class ModHiScores {
     // Ascending: index 0 holds the lowest score, index 9 the highest.
     HiScoreTableType HiScoreTable;
 
+    // A save while the game runs can be tried again later; one as the board closes cannot.
+    enum class SaveTime { Running, Closing };
+
     void LoadHiScores();
-    void SaveHiScores();
+    void SaveHiScores(SaveTime when = SaveTime::Running);
     // An entry of this run that a refused save left in memory only.
     bool hasUnsavedEntries() const;
     void SortHiScores();

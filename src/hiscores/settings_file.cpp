@@ -3,11 +3,13 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -127,10 +129,12 @@ QByteArray replacedTarget(const QString& path, mode_t& mode, bool& exists) {
     return target;
 }
 
+// "Korvex.conf.tmp-<pid>-<random>": the process that writes it is named, so that one left by a
+// copy killed while saving can be told from one being written.
 int createTemporary(const QByteArray& target, QByteArray& temporary) {
     for (int attempt = 0;; ++attempt) {
-        temporary =
-            target + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        temporary = target + ".tmp-" + QByteArray::number(QCoreApplication::applicationPid()) +
+                    '-' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
         const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt >= 16) return fd;
     }
@@ -200,7 +204,10 @@ std::unique_ptr<StoreLock> tryLockOnce(const QString& path, const QString& guard
     Descriptor closer(fd);
     struct stat held = {};
     if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode))
-        throw notRegular(path, kindOf(held.st_mode));
+        throw StoreError(
+            Messages::tr("The high-score file %1 could not be locked: its lock file %2 is not a "
+                         "regular file: it is %3.")
+                .arg(shown(guarded), shown(path), kindOf(held.st_mode)));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             throw StoreError(
@@ -305,6 +312,23 @@ void replace(const QString& path, const QByteArray& bytes) {
         throw writeRefused(path, error);
     }
     syncFolderOf(target);
+}
+
+void removeStaleTemporaries(const QString& path) {
+    const QFileInfo file(path);
+    const QString prefix = file.fileName() + QStringLiteral(".tmp-");
+    const QDir folder = file.absoluteDir();
+    for (const QFileInfo& left :
+         folder.entryInfoList({prefix + u'*'}, QDir::Files | QDir::Hidden)) {
+        bool named = false;
+        const qint64 pid =
+            left.fileName().mid(prefix.size()).section(u'-', 0, 0).toLongLong(&named);
+        // A writer that is gone leaves its file for good; one without a name is let be for a
+        // minute, in case some other program of the player's is writing it.
+        const bool gone = named && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+        const bool old = !named && left.lastModified().secsTo(QDateTime::currentDateTime()) > 60;
+        if (gone || old) QFile::remove(left.absoluteFilePath());
+    }
 }
 
 void makeFolder(const QString& folder) {

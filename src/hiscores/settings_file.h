@@ -42,6 +42,11 @@ Contents read(const QString& path);
 // sees either the old file or the new one, never a part.
 void replace(const QString& path, const QByteArray& bytes);
 
+// Removes what saves of the file at `path` left behind when their copy of the game was killed:
+// temporary files whose writer is no longer running. Call with the store's lock held, so that
+// no copy of the game is writing one.
+void removeStaleTemporaries(const QString& path);
+
 // Creates `folder` and its parents as needed.
 void makeFolder(const QString& folder);
 

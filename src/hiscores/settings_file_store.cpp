@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <atomic>
 
+#include "hiscores/ini_sections.h"
 #include "hiscores/settings_file.h"
 
 namespace korvex {
@@ -62,17 +63,33 @@ StoreError tooLarge(const QString& path, const QString& consequence) {
 // QSettings' process-wide cache can never mistake one for another.
 class ScratchCopy {
   public:
-    explicit ScratchCopy(const QByteArray& bytes)
-        : m_base(base()), m_folder(m_base + QStringLiteral("/korvex-XXXXXX")) {
+    // Made in the first place of `places(besides)`, from the one at `from` on, that takes it.
+    ScratchCopy(const QByteArray& bytes, const QString& besides, std::size_t from = 0) {
         static std::atomic<quint64> serial{0};
-        if (!m_folder.isValid()) throw failed(m_folder.errorString());
-        m_path = m_folder.filePath(QString::number(++serial) + QStringLiteral(".conf"));
-        QFile file(m_path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-            file.write(bytes) != bytes.size() || !file.flush())
-            throw failed(file.errorString());
+        const QStringList bases = places(besides);
+        QString why;
+        for (m_place = from; m_place < std::size_t(bases.size()); ++m_place) {
+            m_base = bases[qsizetype(m_place)];
+            m_folder = std::make_unique<QTemporaryDir>(m_base + QStringLiteral("/korvex-XXXXXX"));
+            if (!m_folder->isValid()) {
+                why = m_folder->errorString();
+                continue;
+            }
+            m_path = m_folder->filePath(QString::number(++serial) + QStringLiteral(".conf"));
+            QFile file(m_path);
+            if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+                file.write(bytes) == bytes.size() && file.flush())
+                return;
+            why = file.errorString();
+        }
+        throw failed(why);
     }
     const QString& path() const { return m_path; }
+    // Whether a later place is left to try.
+    bool morePlaces(const QString& besides) const {
+        return m_place + 1 < std::size_t(places(besides).size());
+    }
+    std::size_t place() const { return m_place; }
     QByteArray bytes() const {
         QFile file(m_path);
         if (!file.open(QIODevice::ReadOnly)) throw failed(file.errorString());
@@ -87,16 +104,20 @@ class ScratchCopy {
 
   private:
     // The user's runtime folder lives in memory, so a full disk does not keep the high scores
-    // from being read; without one the temporary folder serves.
-    static QString base() {
+    // from being read; where it is full or missing, the folder of the settings file itself,
+    // then the temporary folder, serve.
+    static QStringList places(const QString& besides) {
+        QStringList bases;
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        const QFileInfo info(runtime);
-        return !runtime.isEmpty() && info.isDir() && info.isWritable() ? runtime : QDir::tempPath();
+        for (const QString& base : {runtime, besides, QDir::tempPath()})
+            if (!base.isEmpty() && QFileInfo(base).isDir() && !bases.contains(base)) bases << base;
+        return bases;
     }
 
     QString m_base;
-    QTemporaryDir m_folder;
+    std::unique_ptr<QTemporaryDir> m_folder;
     QString m_path;
+    std::size_t m_place = 0;
 };
 
 }  // namespace
@@ -110,8 +131,9 @@ class SettingsFileStore::Scratch {
         bool damaged = false;
     };
 
-    static Section readSection(const QByteArray& bytes, const QString& section) {
-        const ScratchCopy copy(bytes);
+    static Section readSection(const QByteArray& bytes, const QString& section,
+                               const QString& besides) {
+        const ScratchCopy copy(bytes, besides);
         QSettings ini(copy.path(), QSettings::IniFormat);
         ini.beginGroup(section);
         Section result;
@@ -128,21 +150,61 @@ class SettingsFileStore::Scratch {
         return result;
     }
 
-    // The file's bytes with `changes` made, in the form QSettings writes.
-    static QByteArray apply(const QByteArray& bytes, const std::vector<Change>& changes) {
-        const ScratchCopy copy(bytes);
-        QSettings ini(copy.path(), QSettings::IniFormat);
-        ini.setAtomicSyncRequired(false);  // a private copy: no need to flush it to disk
-        for (const Change& change : changes) {
-            if (change.key.isEmpty())
-                ini.remove(change.section);
-            else
-                ini.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+    // The file's bytes with `changes` made. Each changed section is written by QSettings, in
+    // its own form, in place of the section's own lines; every other byte stays as it was. Only
+    // a file that QSettings cannot read whole (its damage kept aside already) is rewritten
+    // whole, as QSettings would.
+    static QByteArray apply(const QByteArray& bytes, const std::vector<Change>& changes,
+                            const QString& besides) {
+        if (readable(bytes, besides) == QSettings::FormatError)
+            return composed(bytes, changes, besides);
+        QByteArray result = bytes;
+        QStringList sections;
+        for (const Change& change : changes)
+            if (!sections.contains(change.section)) sections << change.section;
+        for (const QString& section : sections) {
+            const auto spans = ini_sections::spansOf(result, section);
+            QByteArray own;
+            for (const auto& span : spans)
+                own += result.mid(span.begin, span.end - span.begin) + '\n';
+            std::vector<Change> mine;
+            for (const Change& change : changes)
+                if (change.section == section) mine.push_back(change);
+            result = ini_sections::replaced(result, spans, composed(own, mine, besides));
         }
-        ini.sync();
-        if (ini.status() == QSettings::AccessError)
-            throw copy.failed(Messages::tr("its new text could not be composed there"));
-        return copy.bytes();
+        return result;
+    }
+
+  private:
+    static QSettings::Status readable(const QByteArray& bytes, const QString& besides) {
+        const ScratchCopy copy(bytes, besides);
+        QSettings ini(copy.path(), QSettings::IniFormat);
+        ini.allKeys();
+        return ini.status();
+    }
+
+    // `bytes` with `changes` made, as QSettings writes a whole file; a place too full for the
+    // new text gives way to the next.
+    static QByteArray composed(const QByteArray& bytes, const std::vector<Change>& changes,
+                               const QString& besides) {
+        for (std::size_t from = 0;;) {
+            const ScratchCopy copy(bytes, besides, from);
+            QSettings ini(copy.path(), QSettings::IniFormat);
+            // Written through a file of its own and renamed, so that a place too full for the new
+            // text says so instead of leaving it cut short.
+            ini.setAtomicSyncRequired(true);
+            for (const Change& change : changes) {
+                if (change.key.isEmpty())
+                    ini.remove(change.section);
+                else
+                    ini.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+            }
+            ini.sync();
+            if (ini.status() != QSettings::AccessError) return copy.bytes();
+            if (!copy.morePlaces(besides))
+                throw copy.failed(Messages::tr("its new text could not be composed there"));
+            from = copy.place() + 1;
+        }
     }
 };
 
@@ -223,7 +285,8 @@ void SettingsFileStore::loadSection(const QString& section) {
     // No file, or an empty one, holds no section: nothing for QSettings to read (and the first
     // start of the game need not make a scratch folder).
     if (file.bytes.isEmpty()) return;
-    const Scratch::Section found = Scratch::readSection(file.bytes, section);
+    const Scratch::Section found =
+        Scratch::readSection(file.bytes, section, QFileInfo(m_path).absolutePath());
     m_values[section] = found.values;
     m_read[section] = found.values;
     if (found.damaged)
@@ -245,10 +308,18 @@ void SettingsFileStore::sync() {
     try {
         std::unique_ptr<StoreLock> own;
         if (m_locksHeld == 0) own = lock();
+        settings_file::removeStaleTemporaries(m_path);
         const settings_file::Contents file = settings_file::read(m_path);
         if (file.tooLarge && !m_damageKept)
             throw tooLarge(m_path, Messages::tr("It was left as it is."));
-        replaceFile(Scratch::apply(file.bytes, m_changes));
+        const QByteArray bytes =
+            Scratch::apply(file.bytes, m_changes, QFileInfo(m_path).absolutePath());
+        // A file the next load would refuse must never be written.
+        if (bytes.size() > settings_file::kMaxBytes)
+            throw StoreError(Messages::tr("The high-score file %1 would grow larger than 1 MiB, "
+                                          "which Korvex does not read, so it was left as it is.")
+                                 .arg(shown(m_path)));
+        replaceFile(bytes);
     } catch (const StoreError&) {
         dropChanges();  // a refused change must never be written by a later save
         throw;

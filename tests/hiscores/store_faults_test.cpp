@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,14 +20,15 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <functional>
 #include <iostream>
 #include <optional>
 
 #include "hiscores/mod_hi_scores.h"
-#include "hiscores/settings_file_store.h"
 #include "hiscores/settings_file.h"
+#include "hiscores/settings_file_store.h"
 #include "support/qstring_printer.h"
 #include "ui/memory_toolkit.h"
 
@@ -341,6 +343,139 @@ TEST_F(StoreFaultTest, oversizedFileIsReportedDamagedAndKept) {
     EXPECT_TRUE(g.toolkit.messages()[0].text.contains(QStringLiteral("larger than 1 MiB")));
     EXPECT_EQ(storedEntries(path()), QStringList{QStringLiteral("NEW40")});
     EXPECT_EQ(QFileInfo(g.store.damagedCopyName()).size(), settings_file::kMaxBytes + 19);
+}
+
+// --- what a save writes ------------------------------------------------------------------
+
+QByteArray fullTable() {
+    QByteArray table = "[HiScores]\n";
+    for (int i = 0; i < 10; ++i)
+        table += QByteArray::number(i) + '=' + QByteArray(3, char('A' + i)) +
+                 QByteArray::number((i + 1) * 100) + '\n';
+    return table;
+}
+
+// Whatever else the player's file holds, a save leaves it as it was and never makes the file
+// one that the next load refuses; a save that would is refused before anything is replaced.
+TEST_F(StoreFaultTest, aSaveNeverWritesAFileTheLoadRefuses) {
+    struct Case {
+        const char* what;
+        QByteArray foreign;  // before the table
+        bool refused;
+    };
+    const QByteArray letters = QString(150000, QChar(0xC4)).toUtf8();
+    const Case cases[] = {
+        {"a foreign list of 600,000 commas", "[General]\nbig=" + QByteArray(600000, ',') + "\n\n",
+         false},
+        {"foreign letters outside ASCII", "[General]\nname=" + letters + "\n\n", false},
+        {"a file just under the bound",
+         "[General]\npad=" + QByteArray(settings_file::kMaxBytes - 122, 'x') + "\n\n", true},
+    };
+    const QString go = dir.filePath(QStringLiteral("go"));
+    put(go, "go");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray original = c.foreign + fullTable();
+        put(path(), original);
+        Writer w({QStringLiteral("add"), path(), go, QStringLiteral("NEW"),
+                  QStringLiteral("123456789012")});
+        const auto lines = w.finish();
+        ASSERT_TRUE(lines.has_value());
+        const QByteArray after = bytesOf(path());
+        if (c.refused) {
+            ASSERT_EQ(lines->size(), 1) << lines->join('\n').toStdString();
+            EXPECT_TRUE((*lines)[0].contains(QStringLiteral("would grow larger than 1 MiB")));
+            EXPECT_EQ(after, original);
+            continue;
+        }
+        EXPECT_TRUE(lines->isEmpty()) << lines->join('\n').toStdString();
+        EXPECT_TRUE(after.startsWith(c.foreign)) << "the foreign keys were respelt";
+        EXPECT_LE(after.size(), original.size() + 16);
+        Game next(path());
+        next.hs.LoadHiScores();
+        EXPECT_TRUE(next.toolkit.messages().empty());
+        EXPECT_EQ(next.hs.HiScoreTable[9].Initials, QStringLiteral("NEW"));
+        EXPECT_EQ(next.hs.HiScoreTable[0].Score, 200);
+    }
+}
+
+// A copy killed while saving leaves its temporary file; the next save clears every one whose
+// writer is gone, and only those.
+TEST_F(StoreFaultTest, savesClearWhatKilledSavesLeftBehind) {
+    put(path(), "[General]\nbig=" + QByteArray(600000, ',') + "\n\n" + fullTable());
+    const QString go = dir.filePath(QStringLiteral("go"));
+    put(go, "go");
+    for (int kill = 0; kill < 12; ++kill) {
+        Writer w({QStringLiteral("add"), path(), go, QStringLiteral("K%1").arg(kill, 2),
+                  QString::number(5000 + kill)});
+        QThread::msleep(20 + QRandomGenerator::global()->bounded(60));
+        w.kill();
+    }
+    const QString live =
+        path() + QStringLiteral(".tmp-%1-mine").arg(QCoreApplication::applicationPid());
+    put(live, "being written");
+    const QString unnamed = path() + QStringLiteral(".tmp-older");
+    put(unnamed, "left by someone");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
+    QFile f(unnamed);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
+                f.setFileTime(old, QFileDevice::FileModificationTime));
+    f.close();
+    Writer w({QStringLiteral("add"), path(), go, QStringLiteral("END"), QStringLiteral("9999")});
+    ASSERT_TRUE(w.finish().has_value());
+    const QStringList left =
+        QDir(QFileInfo(path()).absolutePath()).entryList({QStringLiteral("Korvex.conf.tmp-*")});
+    EXPECT_EQ(left, QStringList{QFileInfo(live).fileName()});
+    EXPECT_EQ(storedEntries(path()).size(), 10);
+    EXPECT_TRUE(storedEntries(path()).contains(QStringLiteral("END9999")));
+}
+
+// A pipe where the lock file belongs is named as the lock file; a full runtime folder gives way
+// to a scratch place beside the file; and a save refused as the game closes says it is lost.
+TEST_F(StoreFaultTest, faultsAroundTheFileAreToldAsTheyAre) {
+    const QString lock = SettingsFileStore(path()).lockFileName();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
+    const QString go = dir.filePath(QStringLiteral("go"));
+    put(go, "go");
+    Writer piped({QStringLiteral("add"), path(), go, QStringLiteral("ABC"), QStringLiteral("7")});
+    auto lines = piped.finish();
+    ASSERT_TRUE(lines.has_value() && lines->size() == 1);
+    EXPECT_TRUE(
+        (*lines)[0].contains(QStringLiteral("its lock file %1 is not a regular file").arg(lock)))
+        << (*lines)[0].toStdString();
+    QFile::remove(lock);
+
+    QProcess full;
+    full.start(QStringLiteral("unshare"),
+               {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                QStringLiteral("mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 77;"
+                               " head -c 100000 /dev/zero > \"$1/filler\" 2>/dev/null;"
+                               " XDG_RUNTIME_DIR=\"$1\" exec \"$2\" close \"$3\" RUN 77"),
+                QStringLiteral("sh"), dir.filePath(QStringLiteral("runtime")),
+                QStringLiteral(KORVEX_HISCORE_WRITER), path()});
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("runtime"))));
+    ASSERT_TRUE(full.waitForFinished(kProcessTimeoutMs));
+    if (full.exitCode() != 77) {
+        EXPECT_EQ(full.exitCode(), 0);
+        EXPECT_EQ(full.readAllStandardOutput(), "") << "the table could not be read or saved";
+        EXPECT_TRUE(storedEntries(path()).contains(QStringLiteral("RUN77")));
+    }
+
+    QFile::remove(path());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0644), 0);
+    QProcess closing;
+    closing.start(QStringLiteral(KORVEX_HISCORE_WRITER),
+                  {QStringLiteral("close"), path(), QStringLiteral("BYE"), QStringLiteral("88")});
+    ASSERT_TRUE(closing.waitForFinished(kProcessTimeoutMs));
+    const QString told = QString::fromUtf8(closing.readAllStandardOutput());
+    EXPECT_TRUE(
+        told.contains(QStringLiteral("Korvex is closing, so the new high score could not "
+                                     "be kept: it is lost.")))
+        << told.toStdString();
+    EXPECT_EQ(told.count(QStringLiteral("saved again when High Scores is opened or the game is "
+                                        "closed")),
+              1)
+        << "only the save while the game runs may promise a later one";
 }
 
 // --- refused writes ------------------------------------------------------------------------

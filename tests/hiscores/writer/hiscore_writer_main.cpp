@@ -10,6 +10,9 @@
 //       at the end "busy <n>", the number of those refusals.
 //   korvex_hiscore_writer hold <settings file>
 //       Takes the store's lock, prints "locked" and waits to be killed.
+//   korvex_hiscore_writer close <settings file> <initials> <score>
+//       Ends a game with that total and then closes, as the board does: a save refused at the
+//       game's end is tried once more as the game closes. Prints every message box.
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -69,6 +72,20 @@ int add(const QStringList& args) {
     return 0;
 }
 
+int close(const QStringList& args) {
+    SettingsFileStore store(args[2]);
+    MemoryToolkit toolkit;
+    ModHiScores hs(store, toolkit);
+    hs.LoadHiScores();
+    if (const std::optional<int> row = hs.CheckHiScores(args[4].toLongLong()))
+        hs.HiScoreTable[std::size_t(*row)].Initials = args[3];
+    hs.SaveHiScores();
+    if (hs.hasUnsavedEntries()) hs.SaveHiScores(ModHiScores::SaveTime::Closing);
+    for (const MemoryToolkit::Message& m : toolkit.messages())
+        say(m.title + QStringLiteral(": ") + QString(m.text).replace(QLatin1Char('\n'), ' '));
+    return 0;
+}
+
 }  // namespace
 }  // namespace korvex
 
@@ -77,6 +94,9 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() >= 3 && args[1] == QStringLiteral("hold")) return korvex::hold(args[2]);
     if (args.size() >= 5 && args[1] == QStringLiteral("add")) return korvex::add(args);
-    std::fprintf(stderr, "usage: %s add FILE GO INITIALS SCORE... | hold FILE\n", argv[0]);
+    if (args.size() == 5 && args[1] == QStringLiteral("close")) return korvex::close(args);
+    std::fprintf(
+        stderr, "usage: %s add FILE GO INITIALS SCORE... | hold FILE | close FILE INITIALS SCORE\n",
+        argv[0]);
     return 2;
 }
