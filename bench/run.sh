@@ -30,6 +30,7 @@ printf 'figure\tvalue\ttarget\n' >"$figures"
 "$bin/korvex-bench-launch" "$runs" "$bin/korvex-startup-board" "$bin/korvex-bare-window" >>"$figures"
 "$bin/korvex-click-bench" >>"$figures"
 "$bin/korvex-statistics-bench" >>"$figures"
+"$bin/korvex-record-wait-bench" >>"$figures"
 table <"$figures"
 
 for coach in "$bin"/coach_*; do

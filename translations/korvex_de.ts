@@ -296,24 +296,8 @@
         <translation>der Ordner lässt sich nicht anlegen</translation>
     </message>
     <message>
-        <source>cannot open</source>
-        <translation>kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>cannot read</source>
-        <translation>kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>cannot write</source>
-        <translation>kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>it was written by a newer version of Korvex</source>
         <translation>sie wurde von einer neueren Version von Korvex geschrieben</translation>
-    </message>
-    <message>
-        <source>cannot update</source>
-        <translation>kann nicht aktualisiert werden</translation>
     </message>
     <message>
         <source>it is damaged and cannot be renamed</source>
@@ -323,17 +307,49 @@
         <source>the game&apos;s moves are not readable</source>
         <translation>die Züge des Spiels sind nicht lesbar</translation>
     </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>der Datenträger darf nur gelesen werden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>its log file %1 is read-only</source>
+        <translation>seine Protokolldatei %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>in seinen Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>another running copy of Korvex is writing to it</source>
+        <translation>eine andere laufende Kopie von Korvex schreibt gerade hinein</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>SQLite refused it</source>
+        <translation>SQLite hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>schema version %1 or later; this version knows %2</source>
+        <translation>Schemaversion %1 oder neuer; diese Version kennt %2</translation>
+    </message>
+    <message>
+        <source>the game is not in it</source>
+        <translation>das Spiel ist nicht darin</translation>
+    </message>
 </context>
 <context>
     <name>GameHistory</name>
-    <message>
-        <source>The record of your games, %1, cannot be read (%2).</source>
-        <translation>Die Aufzeichnung deiner Spiele, %1, kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
-    </message>
     <message>
         <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
         <translation>Die Aufzeichnung deiner Spiele, %1, war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Aufzeichnung wurde begonnen.</translation>
@@ -343,12 +359,37 @@
         <translation>Spielaufzeichnung</translation>
     </message>
     <message>
-        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
-        <translation>Dein Spiel konnte nicht in %1 geschrieben werden (%2). Es bleibt erhalten und wird bei nächster Gelegenheit aufgezeichnet.</translation>
-    </message>
-    <message>
         <source>the module that keeps the record is missing or damaged: %1</source>
         <translation>das Modul, das die Aufzeichnung führt, fehlt oder ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>Details: %1</source>
+        <extracomment>A line under a message about the record of games; %1 is what SQLite itself said.</extracomment>
+        <translation>Einzelheiten: %1</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was written by a newer version of Korvex, which this version cannot read. The file is left as it is.</source>
+        <translation>Die Aufzeichnung deiner Spiele, %1, wurde von einer neueren Version von Korvex geschrieben, die diese Version nicht lesen kann. Die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, cannot be read: %2.</source>
+        <translation>Die Aufzeichnung deiner Spiele, %1, kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The games you finish cannot be recorded in %1: it was written by a newer version of Korvex, and this version cannot add games to it. The file is left as it is.</source>
+        <translation>Die Spiele, die du beendest, können nicht in %1 aufgezeichnet werden: Die Datei wurde von einer neueren Version von Korvex geschrieben, und diese Version kann ihr keine Spiele hinzufügen. Die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1: %2. It is kept and will be recorded at the next chance: when your next game ends, when Statistics opens, or when you close the board.</source>
+        <translation>Dein Spiel konnte nicht in %1 geschrieben werden: %2. Es bleibt erhalten und wird bei nächster Gelegenheit aufgezeichnet: wenn dein nächstes Spiel endet, wenn die Statistik geöffnet wird oder wenn du das Spielbrett schließt.</translation>
+    </message>
+    <message>
+        <source>A game you finished could not be recorded in %1: %2. It is lost.</source>
+        <translation>Ein Spiel, das du beendet hast, konnte nicht in %1 aufgezeichnet werden: %2. Es ist verloren.</translation>
+    </message>
+    <message>
+        <source>%3 games you finished could not be recorded in %1: %2. They are lost.</source>
+        <translation>%3 Spiele, die du beendet hast, konnten nicht in %1 aufgezeichnet werden: %2. Sie sind verloren.</translation>
     </message>
 </context>
 <context>
@@ -897,6 +938,18 @@
     <message>
         <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
         <translation>Die Datei der Bestenliste %1 ist von einem anderen laufenden Korvex%2 gesperrt, das gerade seine Bestenliste speichert.</translation>
+    </message>
+    <message>
+        <source>Korvex is closing, so the new high score could not be kept: it is lost.</source>
+        <translation>Korvex wird beendet, daher konnte der neue Eintrag nicht behalten werden: Er ist verloren.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 is not a regular file: it is %3.</source>
+        <translation>Die Datei der Bestenliste %1 konnte nicht gesperrt werden: Ihre Sperrdatei %2 ist keine gewöhnliche Datei, sondern %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 would grow larger than 1 MiB, which Korvex does not read, so it was left as it is.</source>
+        <translation>Die Datei der Bestenliste %1 würde größer als 1 MiB, was Korvex nicht liest, daher blieb sie unverändert.</translation>
     </message>
 </context>
 </TS>

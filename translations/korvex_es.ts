@@ -296,24 +296,8 @@
         <translation>no se puede crear la carpeta</translation>
     </message>
     <message>
-        <source>cannot open</source>
-        <translation>no se puede abrir</translation>
-    </message>
-    <message>
-        <source>cannot read</source>
-        <translation>no se puede leer</translation>
-    </message>
-    <message>
-        <source>cannot write</source>
-        <translation>no se puede escribir</translation>
-    </message>
-    <message>
         <source>it was written by a newer version of Korvex</source>
         <translation>lo escribió una versión más reciente de Korvex</translation>
-    </message>
-    <message>
-        <source>cannot update</source>
-        <translation>no se puede actualizar</translation>
     </message>
     <message>
         <source>it is damaged and cannot be renamed</source>
@@ -323,17 +307,49 @@
         <source>the game&apos;s moves are not readable</source>
         <translation>las jugadas de la partida no se pueden leer</translation>
     </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>its log file %1 is read-only</source>
+        <translation>su archivo de registro %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>no se puede escribir en su carpeta</translation>
+    </message>
+    <message>
+        <source>another running copy of Korvex is writing to it</source>
+        <translation>otra copia de Korvex en ejecución está escribiendo en él</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>SQLite refused it</source>
+        <translation>SQLite lo rechazó</translation>
+    </message>
+    <message>
+        <source>schema version %1 or later; this version knows %2</source>
+        <translation>versión de esquema %1 o posterior; esta versión conoce la %2</translation>
+    </message>
+    <message>
+        <source>the game is not in it</source>
+        <translation>la partida no está en él</translation>
+    </message>
 </context>
 <context>
     <name>GameHistory</name>
-    <message>
-        <source>The record of your games, %1, cannot be read (%2).</source>
-        <translation>El registro de tus partidas, %1, no se puede leer (%2).</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
-    </message>
     <message>
         <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
         <translation>El registro de tus partidas, %1, estaba dañado. Se ha guardado como %2 y se ha empezado un registro nuevo.</translation>
@@ -343,12 +359,37 @@
         <translation>Registro de partidas</translation>
     </message>
     <message>
-        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
-        <translation>Tu partida no se pudo escribir en %1 (%2). Se conserva y se registrará en la próxima ocasión.</translation>
-    </message>
-    <message>
         <source>the module that keeps the record is missing or damaged: %1</source>
         <translation>falta el módulo que guarda el registro o está dañado: %1</translation>
+    </message>
+    <message>
+        <source>Details: %1</source>
+        <extracomment>A line under a message about the record of games; %1 is what SQLite itself said.</extracomment>
+        <translation>Detalles: %1</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was written by a newer version of Korvex, which this version cannot read. The file is left as it is.</source>
+        <translation>El registro de tus partidas, %1, lo escribió una versión más reciente de Korvex, que esta versión no puede leer. El archivo se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, cannot be read: %2.</source>
+        <translation>El registro de tus partidas, %1, no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>The games you finish cannot be recorded in %1: it was written by a newer version of Korvex, and this version cannot add games to it. The file is left as it is.</source>
+        <translation>Las partidas que terminas no se pueden registrar en %1: lo escribió una versión más reciente de Korvex, y esta versión no puede añadirle partidas. El archivo se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1: %2. It is kept and will be recorded at the next chance: when your next game ends, when Statistics opens, or when you close the board.</source>
+        <translation>Tu partida no se pudo escribir en %1: %2. Se conserva y se registrará en la próxima ocasión: cuando termine tu próxima partida, cuando se abran las estadísticas o cuando cierres el tablero.</translation>
+    </message>
+    <message>
+        <source>A game you finished could not be recorded in %1: %2. It is lost.</source>
+        <translation>Una partida que terminaste no se pudo registrar en %1: %2. Se ha perdido.</translation>
+    </message>
+    <message>
+        <source>%3 games you finished could not be recorded in %1: %2. They are lost.</source>
+        <translation>%3 partidas que terminaste no se pudieron registrar en %1: %2. Se han perdido.</translation>
     </message>
 </context>
 <context>
@@ -897,6 +938,18 @@
     <message>
         <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
         <translation>El archivo de récords %1 está bloqueado por otra copia de Korvex%2 en ejecución, que está guardando sus récords.</translation>
+    </message>
+    <message>
+        <source>Korvex is closing, so the new high score could not be kept: it is lost.</source>
+        <translation>Korvex se está cerrando, así que el nuevo récord no se pudo conservar: se ha perdido.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 is not a regular file: it is %3.</source>
+        <translation>El archivo de récords %1 no se pudo bloquear: su archivo de bloqueo %2 no es un archivo normal: es %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 would grow larger than 1 MiB, which Korvex does not read, so it was left as it is.</source>
+        <translation>El archivo de récords %1 superaría 1 MiB, tamaño que Korvex no lee, así que se dejó tal como estaba.</translation>
     </message>
 </context>
 </TS>

@@ -296,24 +296,8 @@
         <translation>le dossier ne peut pas être créé</translation>
     </message>
     <message>
-        <source>cannot open</source>
-        <translation>ouverture impossible</translation>
-    </message>
-    <message>
-        <source>cannot read</source>
-        <translation>lecture impossible</translation>
-    </message>
-    <message>
-        <source>cannot write</source>
-        <translation>écriture impossible</translation>
-    </message>
-    <message>
         <source>it was written by a newer version of Korvex</source>
         <translation>il a été écrit par une version plus récente de Korvex</translation>
-    </message>
-    <message>
-        <source>cannot update</source>
-        <translation>mise à jour impossible</translation>
     </message>
     <message>
         <source>it is damaged and cannot be renamed</source>
@@ -323,17 +307,49 @@
         <source>the game&apos;s moves are not readable</source>
         <translation>les coups de la partie sont illisibles</translation>
     </message>
+    <message>
+        <source>the disk may only be read</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>its log file %1 is read-only</source>
+        <translation>son fichier journal %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>son dossier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>another running copy of Korvex is writing to it</source>
+        <translation>une autre copie de Korvex en cours y écrit</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>SQLite refused it</source>
+        <translation>SQLite l’a refusé</translation>
+    </message>
+    <message>
+        <source>schema version %1 or later; this version knows %2</source>
+        <translation>version de schéma %1 ou ultérieure ; cette version connaît la %2</translation>
+    </message>
+    <message>
+        <source>the game is not in it</source>
+        <translation>la partie n’y figure pas</translation>
+    </message>
 </context>
 <context>
     <name>GameHistory</name>
-    <message>
-        <source>The record of your games, %1, cannot be read (%2).</source>
-        <translation>L’historique de vos parties, %1, ne peut pas être lu (%2).</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistiques</translation>
-    </message>
     <message>
         <source>The record of your games, %1, was damaged. It has been kept as %2, and a new record has been started.</source>
         <translation>L’historique de vos parties, %1, était endommagé. Il a été conservé sous %2, et un nouvel historique a été commencé.</translation>
@@ -343,12 +359,37 @@
         <translation>Historique des parties</translation>
     </message>
     <message>
-        <source>Your game could not be written to %1 (%2). It is kept and will be recorded at the next chance.</source>
-        <translation>Votre partie n’a pas pu être écrite dans %1 (%2). Elle est conservée et sera enregistrée à la prochaine occasion.</translation>
-    </message>
-    <message>
         <source>the module that keeps the record is missing or damaged: %1</source>
         <translation>le module qui tient l’historique est absent ou endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Details: %1</source>
+        <extracomment>A line under a message about the record of games; %1 is what SQLite itself said.</extracomment>
+        <translation>Détails : %1</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, was written by a newer version of Korvex, which this version cannot read. The file is left as it is.</source>
+        <translation>L’historique de vos parties, %1, a été écrit par une version plus récente de Korvex, que cette version ne peut pas lire. Le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The record of your games, %1, cannot be read: %2.</source>
+        <translation>L’historique de vos parties, %1, ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The games you finish cannot be recorded in %1: it was written by a newer version of Korvex, and this version cannot add games to it. The file is left as it is.</source>
+        <translation>Les parties que vous terminez ne peuvent pas être enregistrées dans %1 : il a été écrit par une version plus récente de Korvex, et cette version ne peut pas y ajouter de parties. Le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Your game could not be written to %1: %2. It is kept and will be recorded at the next chance: when your next game ends, when Statistics opens, or when you close the board.</source>
+        <translation>Votre partie n’a pas pu être écrite dans %1 : %2. Elle est conservée et sera enregistrée à la prochaine occasion : à la fin de votre prochaine partie, à l’ouverture des statistiques ou à la fermeture du plateau.</translation>
+    </message>
+    <message>
+        <source>A game you finished could not be recorded in %1: %2. It is lost.</source>
+        <translation>Une partie que vous avez terminée n’a pas pu être enregistrée dans %1 : %2. Elle est perdue.</translation>
+    </message>
+    <message>
+        <source>%3 games you finished could not be recorded in %1: %2. They are lost.</source>
+        <translation>%3 parties que vous avez terminées n’ont pas pu être enregistrées dans %1 : %2. Elles sont perdues.</translation>
     </message>
 </context>
 <context>
@@ -897,6 +938,18 @@
     <message>
         <source>The high-score file %1 is locked by another running copy of Korvex%2, which is saving its high scores.</source>
         <translation>Le fichier des scores %1 est verrouillé par une autre copie de Korvex%2 en cours d’exécution, qui enregistre ses scores.</translation>
+    </message>
+    <message>
+        <source>Korvex is closing, so the new high score could not be kept: it is lost.</source>
+        <translation>Korvex se ferme, le nouveau record n’a donc pas pu être conservé : il est perdu.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be locked: its lock file %2 is not a regular file: it is %3.</source>
+        <translation>Le fichier des scores %1 n’a pas pu être verrouillé : son fichier de verrou %2 n’est pas un fichier ordinaire : c’est %3.</translation>
+    </message>
+    <message>
+        <source>The high-score file %1 would grow larger than 1 MiB, which Korvex does not read, so it was left as it is.</source>
+        <translation>Le fichier des scores %1 dépasserait 1 Mio, taille que Korvex ne lit pas ; il a donc été laissé tel quel.</translation>
     </message>
 </context>
 </TS>

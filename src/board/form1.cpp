@@ -58,9 +58,9 @@ void Form1::Form_Load() {
 void Form1::Form_Unload() {
     toolkit().setPointer(Pointer::Default);
     // A high score whose save was refused earlier would otherwise end with the program.
-    if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores();
+    if (m_hiScores.hasUnsavedEntries()) m_hiScores.SaveHiScores(ModHiScores::SaveTime::Closing);
     // So would a finished game that the record of games could not take yet.
-    if (m_history && m_history->waiting()) m_history->flush();
+    if (m_history && m_history->waiting()) m_history->flush(GameHistory::Occasion::Closing);
 }
 
 void Form1::CB_New_Click() {

@@ -33,15 +33,23 @@ class GameHistory {
 
     void setReporter(Reporter reporter) { m_reporter = std::move(reporter); }
 
+    // When games waiting in memory are written: each time, the board waits only briefly for
+    // another copy's write, but when it closes this is their last chance.
+    enum class Occasion { GameEnd, Statistics, Closing };
+
     // A finished game: written now together with any kept from earlier refusals, or kept.
     void record(const GameRecord& game);
-    // Writes the games kept in memory; true when none is left waiting.
-    bool flush();
+    // Writes the games kept in memory; true when none is left waiting. When the board closes,
+    // games that still cannot be written are lost, and the player is told so.
+    bool flush(Occasion occasion = Occasion::Statistics);
     std::size_t waiting() const { return m_waiting.size(); }
 
     // Every game, oldest first: the stored ones, then those still waiting to be written (with
-    // negative numbers). Reports a database that cannot be read and gives what it has.
+    // negative numbers). A store that cannot be read gives only the waiting ones, and
+    // readProblem() says why.
     std::vector<GameSummary> summaries();
+    // Why the last summaries() holds no stored games, in a sentence; empty when they were read.
+    const QString& readProblem() const { return m_readProblem; }
     // A whole game by its summary's number.
     std::optional<GameRecord> game(qint64 id);
     // The game most recently finished in this run.
@@ -51,9 +59,11 @@ class GameHistory {
   private:
     // The store, opened on first use; null (and m_problem says why) when none can be had.
     GameStore* store();
-    QString storeError() const;
+    StoreFailure storeFailure() const;
     void reportSetAside();
-    void reportRefusal();
+    void reportRefusal(const StoreFailure& failure);
+    void reportLoss(const StoreFailure& failure);
+    void report(const QString& text, const StoreFailure& failure);
 
     QString m_path;
     GameStoreOpener m_open;
@@ -62,7 +72,9 @@ class GameHistory {
     std::vector<GameRecord> m_waiting;
     std::optional<GameRecord> m_last;
     Reporter m_reporter;
-    bool m_refusalReported = false;
+    QString m_readProblem;
+    bool m_refusalReported = false;  // since the last write that worked
+    bool m_newerReported = false;    // for the whole run: such a file stays as it is
 };
 
 }  // namespace korvex

@@ -16,21 +16,50 @@
 
 namespace korvex {
 
+// Why the last operation of a store failed.
+struct StoreFailure {
+    enum class Kind {
+        None,
+        Busy,     // another running copy is writing its own game: try again later
+        Newer,    // written by a newer version of Korvex, which this one cannot add to
+        Refused,  // the file cannot be read or written now: read-only, a full disk, no folder
+    };
+    Kind kind = Kind::None;
+    QString cause;   // in the player's words: "the disk is full"
+    QString detail;  // what SQLite itself said, for a line of details
+};
+
 class GameStore {
   public:
+    // How long a write waits for another copy's: at a game's end the board must not stall, and
+    // when the board closes this is the last chance.
+    static constexpr int kBoardWaitMs = 60;
+    static constexpr int kClosingWaitMs = 750;
+
     virtual ~GameStore() = default;
 
-    // Stores the games in one transaction, all of them or none, and gives each its number. On
-    // failure nothing is stored and error() says why.
-    virtual bool store(GameRecord* records, std::size_t count) = 0;
-    bool store(GameRecord& record) { return store(&record, 1); }
-    // Every stored game, oldest first; nothing when the store cannot be read.
+    // Stores the games in one transaction, all of them or none, and gives each its number,
+    // waiting at most `waitMs` for another copy's write. On failure nothing is stored and
+    // failure() says why.
+    virtual bool store(GameRecord* records, std::size_t count, int waitMs) = 0;
+    bool store(GameRecord& record, int waitMs = kClosingWaitMs) {
+        return store(&record, 1, waitMs);
+    }
+    bool store(GameRecord* records, std::size_t count) {
+        return store(records, count, kClosingWaitMs);
+    }
+    // Every stored game, oldest first; nothing when the store cannot be read. Reading never
+    // writes, and never waits for a copy that is writing.
     virtual std::optional<std::vector<GameSummary>> summaries() = 0;
     // One stored game with all its moves.
     virtual std::optional<GameRecord> game(qint64 id) = 0;
 
-    // Why the last operation failed, in words.
-    virtual const QString& error() const = 0;
+    virtual const StoreFailure& failure() const = 0;
+    // The failure in one line, for logs and tools.
+    QString error() const {
+        const StoreFailure& f = failure();
+        return f.detail.isEmpty() ? f.cause : f.cause + QStringLiteral(" (") + f.detail + u')';
+    }
     // Set once when a damaged file was renamed aside: the name it now has.
     virtual std::optional<QString> takeSetAside() = 0;
 };

@@ -108,6 +108,13 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, Q
     // Closing the board ends the game even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
+    // Why the window shows no recorded games, when it cannot read them.
+    m_problem = new QLabel;
+    m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setStyleSheet(QStringLiteral("QLabel { color: #8b0000; }"));
+    m_problem->hide();
+    layout->addWidget(m_problem);
     layout->addWidget(buildFigures());
     m_tabs = new QTabWidget;
     m_histogram = new QChartView;
@@ -188,6 +195,9 @@ void StatisticsWindow::reload() {
     // A game a refused write kept in memory gets another chance now.
     m_history.flush();
     m_games = m_history.summaries();
+    m_problem->setText(m_history.readProblem());
+    m_problem->setAccessibleName(m_history.readProblem());
+    m_problem->setVisible(!m_history.readProblem().isEmpty());
     m_model->setGames(&m_games);
     m_reviewButton->setEnabled(!m_games.empty());
     fill();

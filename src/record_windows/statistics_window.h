@@ -58,6 +58,7 @@ class StatisticsWindow : public QWidget {
     std::function<void(const QString&, const QString&)> m_warn;
     std::vector<GameSummary> m_games;
     GameStatistics m_statistics;
+    QLabel* m_problem = nullptr;
     QCheckBox* m_includeForced = nullptr;
     std::vector<QLabel*> m_values;
     QTabWidget* m_tabs = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/sqlite/game_database.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,10 +12,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QUrl>
 #include <QVariant>
 #include <atomic>
 
 #include "core/rules.h"
+#include "record/sqlite/file_cause.h"
 
 namespace korvex {
 namespace {
@@ -23,6 +27,7 @@ constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
+constexpr int kSqliteFull = 13;
 
 // Runs a statement that SQLite answers "busy" at once, without waiting on the busy timeout:
 // switching a new file to the write-ahead log while another copy of the game opens the same file
@@ -86,110 +91,176 @@ const char* const kCardColumns =
 
 GameDatabase::GameDatabase(QString path) : m_path(std::move(path)) {
     static std::atomic<int> counter{0};
-    m_connection = QStringLiteral("korvex-games-%1").arg(++counter);
+    const int n = ++counter;
+    m_reader = QStringLiteral("korvex-games-read-%1").arg(n);
+    m_writer = QStringLiteral("korvex-games-write-%1").arg(n);
 }
 
 GameDatabase::~GameDatabase() {
-    close();
+    closeAll();
 }
 
-bool GameDatabase::failed(const QString& what, const QSqlError& error) {
+bool GameDatabase::failed(const QSqlError& error) {
     const int code = error.nativeErrorCode().toInt() & 0xff;
     m_damaged = code == kSqliteCorrupt || code == kSqliteNotADatabase;
-    m_error = what + QStringLiteral(": ") + error.text();
+    m_failure.detail =
+        (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    if (code == kSqliteBusy || code == kSqliteLocked) {
+        m_failure.kind = StoreFailure::Kind::Busy;
+        m_failure.cause = Text::tr("another running copy of Korvex is writing to it");
+    } else {
+        m_failure.kind = StoreFailure::Kind::Refused;
+        m_failure.cause = m_damaged             ? Text::tr("it is damaged")
+                          : code == kSqliteFull ? Text::tr("the disk is full")
+                                                : fileCause(m_path);
+        if (m_failure.cause.isEmpty()) m_failure.cause = Text::tr("SQLite refused it");
+    }
+    m_stale = true;
     return false;
 }
 
-bool GameDatabase::open() {
-    if (m_ready) return true;
-    if (openFile()) return true;
-    // A file that is not a database any more is kept for the player, and a new one started.
-    return m_damaged && setAside() && openFile();
+bool GameDatabase::failedNewer() {
+    m_failure = {StoreFailure::Kind::Newer, Text::tr("it was written by a newer version of Korvex"),
+                 Text::tr("schema version %1 or later; this version knows %2")
+                     .arg(kSchemaVersion + 1)
+                     .arg(kSchemaVersion)};
+    m_stale = true;
+    return false;
 }
 
-bool GameDatabase::openFile() {
+bool GameDatabase::connect(const QString& name, const QString& file, const QString& options) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        m_error = Text::tr("the SQLite driver of Qt SQL is not installed");
+        m_failure = {StoreFailure::Kind::Refused,
+                     Text::tr("the SQLite driver of Qt SQL is not installed"),
+                     {}};
         return false;
     }
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        m_error = Text::tr("its folder cannot be made");
-        return false;
-    }
-    if (!QSqlDatabase::contains(m_connection)) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    }
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.isOpen() && !db.open()) return failed(Text::tr("cannot open"), db.lastError());
-    {
-        QSqlQuery query(db);
-        // Readers and one writer at a time, across every running copy of the game.
-        if (!execWhenFree(query, QStringLiteral("PRAGMA journal_mode=WAL"), kBusyTimeoutMs))
-            return failed(Text::tr("cannot read"), query.lastError());
-        // With the log, a commit that skips the disk flush can be lost to a power cut but never
-        // damages the file; a game ending must not wait for the disk.
-        if (!execWhenFree(query, QStringLiteral("PRAGMA synchronous=NORMAL"), kBusyTimeoutMs))
-            return failed(Text::tr("cannot read"), query.lastError());
-    }
-    m_ready = migrate();
-    return m_ready;
+    QSqlDatabase db = QSqlDatabase::contains(name)
+                          ? QSqlDatabase::database(name, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    if (db.isOpen()) db.close();
+    db.setDatabaseName(file);
+    db.setConnectOptions(options);
+    return db.open() || failed(db.lastError());
 }
 
-bool GameDatabase::migrate() {
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    // Taken for writing first, so that two copies starting together migrate one after the other.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failed(Text::tr("cannot write"), query.lastError());
+std::optional<int> GameDatabase::schemaVersion(const QString& connection) {
+    QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        failed(Text::tr("cannot read"), query.lastError());
-        query.exec(QStringLiteral("ROLLBACK"));
-        return false;
+        failed(query.lastError());
+        return std::nullopt;
     }
-    const int version = query.value(0).toInt();
-    query.finish();
-    if (version > kSchemaVersion) {
-        query.exec(QStringLiteral("ROLLBACK"));
-        m_error = Text::tr("it was written by a newer version of Korvex");
-        return false;
+    return query.value(0).toInt();
+}
+
+bool GameDatabase::openWriter(int waitMs) {
+    if (!m_writerOpen) {
+        if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+            m_failure = {StoreFailure::Kind::Refused, fileCause(m_path), {}};
+            if (m_failure.cause.isEmpty()) m_failure.cause = Text::tr("its folder cannot be made");
+            return false;
+        }
+        if (!connect(m_writer, m_path, {})) return false;
+        m_writerOpen = true;
     }
-    for (int v = version; v < kSchemaVersion; ++v)
+    QSqlQuery query(QSqlDatabase::database(m_writer, false));
+    // With the log, a commit that skips the disk flush can be lost to a power cut but never
+    // damages the file; a game ending must not wait for the disk.
+    if (!query.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(waitMs)) ||
+        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
+        return failed(query.lastError());
+    const std::optional<int> version = schemaVersion(m_writer);
+    if (!version) return false;
+    if (*version > kSchemaVersion) return failedNewer();
+    return *version == kSchemaVersion || migrate(waitMs);
+}
+
+// Only here is the file changed for anything but a game: to make it, or to bring it up to date.
+bool GameDatabase::migrate(int waitMs) {
+    QSqlQuery query(QSqlDatabase::database(m_writer, false));
+    // Readers and one writer at a time, across every running copy of the game.
+    if (!execWhenFree(query, QStringLiteral("PRAGMA journal_mode=WAL"), waitMs))
+        return failed(query.lastError());
+    // Taken for writing first, so that two copies starting together migrate one after the other.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return failed(query.lastError());
+    const auto rollBack = [this](const QSqlError& error) {
+        QSqlQuery(QSqlDatabase::database(m_writer, false)).exec(QStringLiteral("ROLLBACK"));
+        return failed(error);
+    };
+    const std::optional<int> version = schemaVersion(m_writer);
+    if (!version) return false;
+    if (*version > kSchemaVersion) return failedNewer();
+    for (int v = *version; v < kSchemaVersion; ++v)
         for (const char* statement : kMigrations[std::size_t(v)])
-            if (!query.exec(QString::fromLatin1(statement))) {
-                failed(Text::tr("cannot update"), query.lastError());
-                query.exec(QStringLiteral("ROLLBACK"));
-                return false;
-            }
+            if (!query.exec(QString::fromLatin1(statement))) return rollBack(query.lastError());
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) ||
-        !query.exec(QStringLiteral("COMMIT"))) {
-        failed(Text::tr("cannot write"), query.lastError());
-        query.exec(QStringLiteral("ROLLBACK"));
-        return false;
-    }
+        !query.exec(QStringLiteral("COMMIT")))
+        return rollBack(query.lastError());
     return true;
 }
 
-void GameDatabase::close() {
-    if (QSqlDatabase::contains(m_connection)) {
+GameDatabase::Schema GameDatabase::openReader() {
+    if (!QFileInfo::exists(m_path)) return Schema::Empty;  // nothing recorded yet: nothing made
+    if (!m_readerOpen) {
+        // Read-only, so that closing it never writes the log back into the file. Where the
+        // folder cannot take the log's index either, the file is read as it lies.
+        const QString options =
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBoardWaitMs);
+        if (!connect(m_reader, m_path, options)) return Schema::Failed;
+        m_readerOpen = true;
+    }
+    std::optional<int> version = schemaVersion(m_reader);
+    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
+    if (!version && m_failure.kind == StoreFailure::Kind::Refused && !m_damaged &&
+        ::access(folder.constData(), W_OK) != 0) {
+        const QString file = QStringLiteral("file:%1?immutable=1")
+                                 .arg(QString::fromLatin1(QUrl::toPercentEncoding(m_path, "/")));
+        if (!connect(m_reader, file, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI")))
+            return Schema::Failed;
+        m_readerOpen = true;
+        version = schemaVersion(m_reader);
+    }
+    if (!version) return Schema::Failed;
+    if (*version > kSchemaVersion) return failedNewer(), Schema::Failed;
+    if (*version == kSchemaVersion) return Schema::Current;
+    QSqlQuery tables(QSqlDatabase::database(m_reader, false));
+    if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
+        return failed(tables.lastError()), Schema::Failed;
+    if (tables.value(0).toInt() == 0) return Schema::Empty;
+    // An older schema: a migration is due, the one write a reader may cause.
+    return openWriter(kBoardWaitMs) ? Schema::Current : Schema::Failed;
+}
+
+void GameDatabase::begin() {
+    // A connection that failed may hold on to what made it fail (a read-only handle, say): the
+    // next try opens new ones.
+    if (m_stale) closeAll();
+    m_stale = false;
+    m_failure = {};
+}
+
+void GameDatabase::closeAll() {
+    for (const QString& name : {m_reader, m_writer}) {
+        if (!QSqlDatabase::contains(name)) continue;
         {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            QSqlDatabase db = QSqlDatabase::database(name, false);
             db.close();
         }
-        QSqlDatabase::removeDatabase(m_connection);
+        QSqlDatabase::removeDatabase(name);
     }
-    m_ready = false;
+    m_readerOpen = m_writerOpen = false;
 }
 
 bool GameDatabase::setAside() {
-    close();
+    closeAll();
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = m_path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFile::exists(target); ++n)
         target = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(m_path, target)) {
-        m_error = Text::tr("it is damaged and cannot be renamed");
+        m_failure = {
+            StoreFailure::Kind::Refused, Text::tr("it is damaged and cannot be renamed"), {}};
         return false;
     }
     // The log files belong to the damaged database; they go with it, so the new one starts clean.
@@ -207,38 +278,36 @@ std::optional<QString> GameDatabase::takeSetAside() {
     return name;
 }
 
-bool GameDatabase::store(GameRecord* records, std::size_t count) {
-    if (!open()) return false;
-    if (writeGames(records, count)) return true;
-    // Damage found while writing: keep the file aside and write the games into a new one.
-    return m_damaged && setAside() && openFile() && writeGames(records, count);
+bool GameDatabase::store(GameRecord* records, std::size_t count, int waitMs) {
+    begin();
+    if (openWriter(waitMs) && writeGames(records, count)) return true;
+    // Damage found: keep the file aside and write the games into a new one.
+    return m_damaged && setAside() && openWriter(waitMs) && writeGames(records, count);
 }
 
 bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = QSqlDatabase::database(m_writer, false);
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failed(Text::tr("cannot write"), query.lastError());
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return failed(query.lastError());
     std::vector<qint64> ids;
     for (std::size_t i = 0; i < count; ++i) {
         ids.push_back(insertGame(db, records[i]));
-        if (ids.back() == 0) {
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            return false;
-        }
+        if (ids.back() == 0) return false;
     }
     if (!query.exec(QStringLiteral("COMMIT"))) {
-        failed(Text::tr("cannot write"), query.lastError());
+        const QSqlError error = query.lastError();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return false;
+        return failed(error);
     }
     for (std::size_t i = 0; i < count; ++i) records[i].id = ids[i];
     return true;
 }
 
 qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record) {
-    const auto fail = [this](const QSqlQuery& query) {
-        failed(Text::tr("cannot write"), query.lastError());
+    const auto fail = [this, &db](const QSqlQuery& query) {
+        const QSqlError error = query.lastError();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        failed(error);
         return qint64(0);
     };
     QSqlQuery game(db);
@@ -283,22 +352,26 @@ qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record
 }
 
 std::optional<std::vector<GameSummary>> GameDatabase::summaries() {
-    if (!open()) return std::nullopt;
-    if (auto games = readSummaries()) return games;
-    // A damaged file still gives way to a new one; its games stay in the renamed copy.
-    if (m_damaged && setAside() && openFile()) return readSummaries();
+    begin();
+    Schema schema = openReader();
+    if (schema == Schema::Current)
+        if (auto games = readSummaries()) return games;
+    // A damaged file gives way to a new one; its games stay in the renamed copy.
+    if (m_damaged && setAside()) schema = openReader();
+    if (schema == Schema::Empty) return std::vector<GameSummary>{};
+    if (schema == Schema::Current) return readSummaries();
     return std::nullopt;
 }
 
 std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    QSqlQuery query(QSqlDatabase::database(m_reader, false));
     query.setForwardOnly(true);
     // Times come as seconds: parsing ten thousand ISO texts would cost more than the query.
     if (!query.exec(QStringLiteral("SELECT id, strftime('%s', started), strftime('%s', finished),"
                                    " total, bonus, extra, forced, coach, %1 FROM games"
                                    " ORDER BY finished, id")
                         .arg(QLatin1String(kCardColumns)))) {
-        failed(Text::tr("cannot read"), query.lastError());
+        failed(query.lastError());
         return std::nullopt;
     }
     std::vector<GameSummary> games;
@@ -316,22 +389,27 @@ std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
             g.points[std::size_t(c)] = query.value(8 + c).toInt();
     }
     if (query.lastError().isValid()) {
-        failed(Text::tr("cannot read"), query.lastError());
+        failed(query.lastError());
         return std::nullopt;
     }
     return games;
 }
 
 std::optional<GameRecord> GameDatabase::game(qint64 id) {
-    if (!open()) return std::nullopt;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    begin();
+    if (openReader() != Schema::Current) return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(m_reader, false);
     QSqlQuery query(db);
     query.prepare(
         QStringLiteral("SELECT started, finished, total, bonus, extra, forced, coach"
                        " FROM games WHERE id = ?"));
     query.addBindValue(id);
-    if (!query.exec() || !query.next()) {
-        failed(Text::tr("cannot read"), query.lastError());
+    if (!query.exec()) {
+        failed(query.lastError());
+        return std::nullopt;
+    }
+    if (!query.next()) {
+        m_failure = {StoreFailure::Kind::Refused, Text::tr("the game is not in it"), {}};
         return std::nullopt;
     }
     GameRecord record{id,
@@ -348,7 +426,7 @@ std::optional<GameRecord> GameDatabase::game(qint64 id) {
 }
 
 bool GameDatabase::readTurns(GameRecord& record) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = QSqlDatabase::database(m_reader, false);
     QSqlQuery turns(db), rolls(db);
     turns.prepare(
         QStringLiteral("SELECT turn, category, points FROM turns WHERE game_id = ? ORDER BY turn"));
@@ -357,11 +435,10 @@ bool GameDatabase::readTurns(GameRecord& record) {
         "SELECT turn, roll, faces, held, forced FROM rolls WHERE game_id = ? ORDER BY turn, roll"));
     rolls.addBindValue(record.id);
     if (!turns.exec() || !rolls.exec()) {
-        failed(Text::tr("cannot read"),
-               turns.lastError().isValid() ? turns.lastError() : rolls.lastError());
+        failed(turns.lastError().isValid() ? turns.lastError() : rolls.lastError());
         return false;
     }
-    m_error = Text::tr("the game's moves are not readable");
+    m_failure = {StoreFailure::Kind::Refused, Text::tr("the game's moves are not readable"), {}};
     while (turns.next()) {
         if (turns.value(0).toInt() != int(record.turns.size()) + 1) return false;
         record.turns.push_back(
@@ -375,7 +452,7 @@ bool GameDatabase::readTurns(GameRecord& record) {
         record.turns[std::size_t(turn - 1)].rolls.push_back(
             {*faces, *held, rolls.value(4).toInt() != 0});
     }
-    m_error.clear();
+    m_failure = {};
     return true;
 }
 

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The file that keeps every recorded game: an SQLite database reached through Qt SQL. It is
-// opened on first use, brought to the current schema, written one game per transaction, and
-// shared safely with other running copies of the game (write-ahead log, busy timeout). A file
-// that is not a database any more is renamed aside, never deleted, and a new one is started.
+// The file that keeps every recorded game: an SQLite database reached through Qt SQL, shared
+// safely with other running copies of the game (write-ahead log, one transaction per write).
+// Reading goes through a read-only connection and takes no write transaction, so a reader never
+// waits for a writer, a read-only record can still be viewed, and a damaged file is found
+// exactly as it was; the file is written only to store games and to bring an older schema up to
+// date. A file that is not a database any more is renamed aside, never deleted, and a new one is
+// started. After any failure both connections are closed, so the next try starts afresh: a file
+// that was read-only a moment ago is written once it can be.
 //
 // Schema (version 1, PRAGMA user_version):
 //   games(id, started, finished, total, bonus, extra, forced, coach, and the card's points:
@@ -27,8 +31,6 @@ namespace korvex {
 class GameDatabase : public GameStore {
   public:
     static constexpr int kSchemaVersion = 1;
-    // How long a write waits for another copy of the game that is writing at the same moment.
-    static constexpr int kBusyTimeoutMs = 750;
 
     explicit GameDatabase(QString path);
     ~GameDatabase() override;
@@ -38,30 +40,42 @@ class GameDatabase : public GameStore {
     const QString& path() const { return m_path; }
 
     using GameStore::store;
-    bool store(GameRecord* records, std::size_t count) override;
+    bool store(GameRecord* records, std::size_t count, int waitMs) override;
     std::optional<std::vector<GameSummary>> summaries() override;
     std::optional<GameRecord> game(qint64 id) override;
-    const QString& error() const override { return m_error; }
+    const StoreFailure& failure() const override { return m_failure; }
     std::optional<QString> takeSetAside() override;
 
   private:
-    bool open();
-    bool openFile();
-    bool migrate();
-    void close();
-    bool failed(const QString& what, const QSqlError& error);
+    enum class Schema { Current, Empty, Failed };
+
+    // The writing connection, open and at this version's schema (made or brought up to date
+    // here), or false with failure() set.
+    bool openWriter(int waitMs);
+    // The reading connection, open, and what it found: the current schema, an empty or missing
+    // file (no games yet), or a failure. An older schema is brought up to date first.
+    Schema openReader();
+    bool connect(const QString& name, const QString& file, const QString& options);
+    std::optional<int> schemaVersion(const QString& connection);
+    bool migrate(int waitMs);
+    // Starts an operation: closes connections a failure left, and forgets the failure.
+    void begin();
+    void closeAll();
+    bool failed(const QSqlError& error);
+    bool failedNewer();
     bool setAside();
     bool writeGames(GameRecord* records, std::size_t count);
-    // The game's number, or 0 (error() says why).
+    // The game's number, or 0 (failure() says why).
     qint64 insertGame(const QSqlDatabase& db, const GameRecord& record);
     std::optional<std::vector<GameSummary>> readSummaries();
     bool readTurns(GameRecord& record);
 
     QString m_path;
-    QString m_connection;
-    bool m_ready = false;
+    QString m_reader, m_writer;  // the connections' names
+    bool m_readerOpen = false, m_writerOpen = false;
     bool m_damaged = false;  // the last failure said the file is not a sound database
-    QString m_error;
+    bool m_stale = false;    // a connection failed: the next operation opens new ones
+    StoreFailure m_failure;
     std::optional<QString> m_setAside;
 };
 
