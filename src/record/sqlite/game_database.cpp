@@ -188,8 +188,12 @@ bool GameDatabase::migrate(int waitMs) {
         return failed(error);
     };
     const std::optional<int> version = schemaVersion(m_writer);
-    if (!version) return false;
-    if (*version > kSchemaVersion) return failedNewer();
+    // Never left holding the write: another copy would wait on it until this one's next try.
+    if (!version || *version > kSchemaVersion) {
+        const StoreFailure failure = m_failure;
+        QSqlQuery(QSqlDatabase::database(m_writer, false)).exec(QStringLiteral("ROLLBACK"));
+        return version ? failedNewer() : (m_failure = failure, false);
+    }
     for (int v = *version; v < kSchemaVersion; ++v)
         for (const char* statement : kMigrations[std::size_t(v)])
             if (!query.exec(QString::fromLatin1(statement))) return rollBack(query.lastError());
