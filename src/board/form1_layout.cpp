@@ -223,10 +223,10 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
 // Left of the card, under the roll indicator: what the last move did, as a screen reader also
 // hears it, and once a forced roll was asked for, what that costs.
 void addStatusLines(std::vector<ElementSpec>& out) {
-    ElementSpec status = caption("lblStatus", "", 120, 4800, 3000, 1320, Align::Left);
+    ElementSpec status = caption("lblStatus", "", 120, 4800, 2520, 1320, Align::Left);
     status.live = true;
     out.push_back(status);
-    ElementSpec forced = caption("lblForced", "", 120, 6240, 3000, 735, Align::Left);
+    ElementSpec forced = caption("lblForced", "", 120, 6240, 2520, 735, Align::Left);
     forced.font = kBoldFont, forced.visible = false;
     out.push_back(forced);
 }
