@@ -139,50 +139,64 @@ int addCategories(std::vector<ElementSpec>& out, int top) {
 
 std::vector<CategoryExample> categoryExamples() {
     using C = CategoryId;
-    const auto points = [](C id, const Faces& faces) { return category(id).points(faces); };
-    // An example roll for each line, and the category it is scored in.
-    const Faces threes{3, 3, 3, 5, 6}, three{4, 4, 4, 2, 6}, four{5, 5, 5, 5, 2};
-    const Faces house{2, 2, 5, 5, 5}, small{1, 2, 3, 4, 6}, large{2, 3, 4, 5, 6};
-    const Faces five{6, 6, 6, 6, 6}, chance{1, 3, 4, 5, 6};
-    const auto fixed = [&](C id, const char* rule, const Faces& faces) {
-        return CategoryExample{displayTitle(id),
-                               Text::tr(rule).arg(points(id, faces)).arg(facesText(faces))};
+    // Each line's rule, whether its points come before the example roll ("25 points for ...: 2 2
+    // 5 5 5") or after it ("...: 4 4 4 2 6 scores 20"), and the roll.
+    struct Line {
+        C id;
+        const char* rule;
+        bool pointsFirst;
+        Faces faces;
     };
-    const auto sum = [&](C id, const char* rule, const Faces& faces) {
-        return CategoryExample{displayTitle(id),
-                               Text::tr(rule).arg(facesText(faces)).arg(points(id, faces))};
+    static const Line lines[] = {
+        {C::ThreeKind,
+         QT_TRANSLATE_NOOP("frmHowToPlay",
+                           "all five dice added up when three show one face: %1 scores %2"),
+         false,
+         {4, 4, 4, 2, 6}},
+        {C::FourKind,
+         QT_TRANSLATE_NOOP("frmHowToPlay",
+                           "all five dice added up when four show one face: %1 scores %2"),
+         false,
+         {5, 5, 5, 5, 2}},
+        {C::FullHouse,
+         QT_TRANSLATE_NOOP("frmHowToPlay",
+                           "%1 points for three of one face and two of another: %2"),
+         true,
+         {2, 2, 5, 5, 5}},
+        {C::SmallStraight,
+         QT_TRANSLATE_NOOP("frmHowToPlay", "%1 points for four faces in a row: %2"),
+         true,
+         {1, 2, 3, 4, 6}},
+        {C::LargeStraight,
+         QT_TRANSLATE_NOOP("frmHowToPlay", "%1 points for five faces in a row: %2"),
+         true,
+         {2, 3, 4, 5, 6}},
+        {C::Korvex,
+         QT_TRANSLATE_NOOP("frmHowToPlay", "%1 points for five of a kind: %2"),
+         true,
+         {6, 6, 6, 6, 6}},
+        {C::Chance,
+         QT_TRANSLATE_NOOP("frmHowToPlay",
+                           "all five dice added up, whatever they show: %1 scores %2"),
+         false,
+         {1, 3, 4, 5, 6}},
     };
-    return {
+    const Faces threes{3, 3, 3, 5, 6};
+    std::vector<CategoryExample> out{
         {Text::tr("Ones to Sixes"),
          //: %1 is a roll, %2 what it scores in the category %3.
          Text::tr("the dice showing that face, added up: %1 scores %2 in %3")
              .arg(facesText(threes))
-             .arg(points(C::Threes, threes))
-             .arg(displayTitle(C::Threes))},
-        sum(C::ThreeKind,
-            QT_TRANSLATE_NOOP("frmHowToPlay",
-                              "all five dice added up when three show one face: %1 scores %2"),
-            three),
-        sum(C::FourKind,
-            QT_TRANSLATE_NOOP("frmHowToPlay",
-                              "all five dice added up when four show one face: %1 scores %2"),
-            four),
-        fixed(C::FullHouse,
-              QT_TRANSLATE_NOOP("frmHowToPlay",
-                                "%1 points for three of one face and two of another: %2"),
-              house),
-        fixed(C::SmallStraight,
-              QT_TRANSLATE_NOOP("frmHowToPlay", "%1 points for four faces in a row: %2"), small),
-        fixed(C::LargeStraight,
-              QT_TRANSLATE_NOOP("frmHowToPlay", "%1 points for five faces in a row: %2"), large),
-        fixed(C::Korvex, QT_TRANSLATE_NOOP("frmHowToPlay", "%1 points for five of a kind: %2"),
-              five),
-        sum(C::Chance,
-            QT_TRANSLATE_NOOP("frmHowToPlay",
-                              "all five dice added up, whatever they show: %1 "
-                              "scores %2"),
-            chance),
-    };
+             .arg(category(C::Threes).points(threes))
+             .arg(displayTitle(C::Threes))}};
+    for (const Line& line : lines) {
+        const QString roll = facesText(line.faces);
+        const QString points = QString::number(category(line.id).points(line.faces));
+        out.push_back({displayTitle(line.id), line.pointsFirst
+                                                  ? Text::tr(line.rule).arg(points, roll)
+                                                  : Text::tr(line.rule).arg(roll, points)});
+    }
+    return out;
 }
 
 FormLayout frmHowToPlayLayout() {
