@@ -173,6 +173,12 @@ QWidget* makeLabel(const ElementSpec& item, const QString& text, QWidget* parent
     return label;
 }
 
+void showBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
 // A candidate, not a recorded score: lighter and in italics, so the two never look alike.
 void showTentative(QWidget* widget, bool tentative) {
     QFont font = widget->font();
@@ -401,22 +407,23 @@ QWidget* FormView::buildElement(int index, QWidget* parent) {
     widget->move(widget->pos() + QPoint(m_shift, 0));
     widget->setObjectName(item.name);
     widget->setFocusPolicy(focusPolicyOf(item));
-    if (state.bold != item.font.bold) {
-        QFont font = widget->font();
-        font.setBold(state.bold);
-        widget->setFont(font);
-    }
+    if (state.bold != item.font.bold) showBold(widget, state.bold);
     if (state.tentative) showTentative(widget, true);
     widget->setEnabled(state.enabled);
     widget->setVisible(state.visible);
+    nameForScreenReaders(index, widget);
+    wireElement(index, widget);
+    return widget;
+}
+
+void FormView::nameForScreenReaders(int index, QWidget* widget) {
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
     // A rule only decorates, and a mark is read as part of what it describes.
     if (item.kind == ElementKind::Line || m_describing.contains(item.name))
         widget->setProperty(kOutOfAccessibleTree, true);
     const QString name = accessibleNameOf(m_form, index);
     if (!name.isEmpty()) widget->setAccessibleName(name);
     if (!item.describedBy.isEmpty()) widget->setAccessibleDescription(descriptionOf(item));
-    wireElement(index, widget);
-    return widget;
 }
 
 // What a screen reader hears after an element's name: the text of the mark that describes it,
@@ -495,14 +502,7 @@ void FormView::mirror(int index, FormModel::Change change) {
     }
     switch (change) {
         case Change::Text:
-            if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
-            if (auto* label = dynamic_cast<QLabel*>(widget)) {
-                label->setText(state.text);
-                fitLabel(label, item, clientRect(m_form.layout()));
-                label->move(label->pos() + QPoint(m_shift, 0));
-            }
-            if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
-                box->setText(state.text);
+            showText(item, state.text, widget);
             break;
         case Change::Visible:
             widget->setVisible(state.visible);
@@ -516,12 +516,9 @@ void FormView::mirror(int index, FormModel::Change change) {
                 announceChecked(picture);
             }
             break;
-        case Change::Bold: {
-            QFont font = widget->font();
-            font.setBold(state.bold);
-            widget->setFont(font);
+        case Change::Bold:
+            showBold(widget, state.bold);
             break;
-        }
         case Change::Tentative:
             showTentative(widget, state.tentative);
             break;
@@ -533,6 +530,17 @@ void FormView::mirror(int index, FormModel::Change change) {
             break;
     }
     if (change == Change::Text || change == Change::Tentative) renamed(index, widget);
+}
+
+void FormView::showText(const ElementSpec& item, const QString& text, QWidget* widget) {
+    if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(text);
+    if (auto* label = dynamic_cast<QLabel*>(widget)) {
+        label->setText(text);
+        fitLabel(label, item, clientRect(m_form.layout()));
+        label->move(label->pos() + QPoint(m_shift, 0));
+    }
+    if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != text)
+        box->setText(text);
 }
 
 // An element came into view or went from it: the window holds other things now.

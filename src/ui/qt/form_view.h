@@ -47,6 +47,8 @@ class FormView {
     void chainTabOrder();
     void addShortcuts(const IsOpen& isOpen);
     void place(QWidget* ownerTop);
+    void nameForScreenReaders(int index, QWidget* widget);
+    void showText(const ElementSpec& item, const QString& text, QWidget* widget);
     void shown(const ElementSpec& item, QWidget* widget);
     void renamed(int index, QWidget* widget);
     QString descriptionOf(const ElementSpec& item) const;
