@@ -37,5 +37,4 @@ XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_RUNTIME_DIR=$scr
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export DISPLAY XDG_CONFIG_HOME XDG_DATA_HOME XDG_RUNTIME_DIR
 export LANG=C LC_ALL=C LANGUAGE= QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export KORVEX_ATSPI_LAUNCHER=$launcher
 dbus-run-session -- "$python" -u "$here/board_tree.py" "$program"
