@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// korvex-record-screenshots DIR: renders the windows of the record of games on the offscreen
-// platform and saves them as PNGs in DIR: the Statistics window on each of its chart tabs, the
-// review of a game, and the board at the end of a game with the coach on and with it off. The
+// korvex-record-screenshots DIR [--focus]: renders the windows of the record of games on the
+// offscreen platform and saves them as PNGs in DIR: the Statistics window on each of its chart
+// tabs, the review of a game, and the board at the end of a game with the coach on and with it
+// off; with --focus also the two windows with the focus on each kind of element they hold. The
 // games are generated into a temporary folder; the player's own files are never touched. The
 // windows speak the language the locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...).
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -22,6 +26,7 @@
 #include "record/sqlite/game_database.h"
 #include "record_windows/record_windows.h"
 #include "support/game_generator.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/translations.h"
 
@@ -60,16 +65,41 @@ void playByAdvice(Form1& board, const CoachTable& table) {
     }
 }
 
+// The window with the focus on the first element of each kind in it: focus-NAME-KIND.png.
+bool saveFocused(QWidget* window, const QDir& out, const QString& name) {
+    window->activateWindow();
+    const auto focus = [&](QWidget* widget, const char* kind) {
+        if (!widget) return true;
+        widget->setFocus(Qt::TabFocusReason);
+        return save(window, out.filePath(QStringLiteral("focus-%1-%2.png").arg(name, kind)));
+    };
+    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+    QAbstractButton* check = nullptr;
+    QAbstractButton* push = nullptr;
+    for (QAbstractButton* button : buttons) {
+        if (!button->isVisible()) continue;
+        if (button->isCheckable() && !check) check = button;
+        if (!button->isCheckable() && !push) push = button;
+    }
+    QTableView* table = nullptr;
+    for (QTableView* view : window->findChildren<QTableView*>())
+        if (view->isVisible() && !table) table = view;
+    return focus(check, "check") && focus(push, "button") &&
+           focus(window->findChild<QTabBar*>(), "tabs") && focus(table, "table");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: korvex-record-screenshots DIR\n");
+    const bool focusShots = argc == 3 && QByteArray(argv[2]) == "--focus";
+    if (argc != 2 && !focusShots) {
+        std::fprintf(stderr, "usage: korvex-record-screenshots DIR [--focus]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QtToolkit::installFontSubstitutions();
+    installFocusRings();
     installTranslations(requestedLanguages(LocaleEnvironment::current()),
                         {QStringLiteral(KORVEX_QM_DIR)});
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -92,8 +122,10 @@ int main(int argc, char** argv) {
         tabs->setCurrentIndex(i);
         if (!save(statistics, out.filePath(names[i]))) return 1;
     }
+    if (focusShots && !saveFocused(statistics, out, QStringLiteral("statistics"))) return 1;
     windows.showReview(games.back());
     if (!save(windows.review(), out.filePath("review.png"))) return 1;
+    if (focusShots && !saveFocused(windows.review(), out, QStringLiteral("review"))) return 1;
 
     // The end of a game on the board, with and without the coach's panel; a full high-score
     // table keeps the initials dialog away.

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// korvex-screenshot OUT.png [scale] [WINDOW]: renders one window on the offscreen platform and
-// saves it as a PNG, at the given screen scale (1 when left out), in the language that the
-// locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...). WINDOW is one of
+// korvex-screenshot OUT.png [scale] [WINDOW] [--focus=ELEMENT]: renders one window on the
+// offscreen platform and saves it as a PNG, at the given screen scale (1 when left out), in the
+// language that the locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...), with the
+// keyboard focus on the named element if one is given. WINDOW is one of
 //   --board     the board of a fresh game, START showing (the default)
 //   --coach     the board after START with the coach switched on, once it has its advice
 //   --release   the same with a die held that the coach would let go of, so "release" shows
 //   --hiscores  the high-score list, with a few sample entries
 //   --initials  the new-high-score initials dialog
 //   --about     the About and scoring-help window
+//   --howto     the How to play window
 // For looking at the windows without a display; it never touches the player's high scores.
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <cstdio>
 
 #include "about/frm_about.h"
+#include "about/frm_how_to_play.h"
 #include "app/desktop_game.h"
 #include "board/coach_panel.h"
 #include "board/form1_layout.h"
@@ -27,8 +30,9 @@
 
 namespace {
 
-const char* const kWindows[] = {"--board",    "--coach",    "--release",
-                                "--hiscores", "--initials", "--about"};
+const char* const kWindows[] = {"--board",    "--coach", "--release", "--hiscores",
+                                "--initials", "--about", "--howto"};
+QString g_focus;  // the element to give the focus before the grab
 
 bool isWindowOption(const QByteArray& arg) {
     for (const char* window : kWindows)
@@ -85,7 +89,16 @@ void fillSampleScores(korvex::ModHiScores& hiScores) {
     }
 }
 
-bool save(QWidget* window, const char* out) {
+bool save(korvex::QtToolkit& toolkit, korvex::Form& form, const char* out) {
+    QWidget* window = toolkit.windowOf(form);
+    if (window && !g_focus.isEmpty()) {
+        window->activateWindow();
+        if (QWidget* element = toolkit.widgetOf(form, g_focus))
+            element->setFocus(Qt::TabFocusReason);
+        else
+            std::fprintf(stderr, "korvex-screenshot: no element %s\n", qPrintable(g_focus));
+        QApplication::processEvents();
+    }
     if (window && window->grab().save(QString::fromLocal8Bit(out), "PNG")) return true;
     std::fprintf(stderr, "korvex-screenshot: cannot write %s\n", out);
     return false;
@@ -101,7 +114,7 @@ bool grabBoard(korvex::DesktopGame& game, const QByteArray& window, const char* 
         if (window == "--release" && !holdAgainstAdvice(board))
             std::fprintf(stderr, "korvex-screenshot: no advice to release a die came up\n");
     }
-    return save(game.toolkit().windowOf(board), out);
+    return save(game.toolkit(), board, out);
 }
 
 // The initials dialog is modal: it is grabbed and closed from inside its own loop.
@@ -110,7 +123,7 @@ bool grabInitials(korvex::QtToolkit& toolkit, korvex::Form1& board, const char* 
     bool saved = false;
     QTimer::singleShot(0, [&] {
         QApplication::processEvents();
-        saved = save(toolkit.windowOf(initials), out);
+        saved = save(toolkit, initials, out);
         toolkit.close(initials);
     });
     initials.askInitials(&board, 1234);
@@ -120,12 +133,17 @@ bool grabInitials(korvex::QtToolkit& toolkit, korvex::Form1& board, const char* 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && QByteArray(argv[argc - 1]).startsWith("--focus=")) {
+        g_focus = QString::fromLocal8Bit(argv[argc - 1] + 8);
+        --argc;
+    }
     QByteArray window = "--board";
     if (argc > 2 && isWindowOption(argv[argc - 1])) window = argv[--argc];
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr,
                      "usage: korvex-screenshot OUT.png [scale] "
-                     "[--board|--coach|--release|--hiscores|--initials|--about]\n");
+                     "[--board|--coach|--release|--hiscores|--initials|--about|--howto] "
+                     "[--focus=ELEMENT]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -157,9 +175,11 @@ int main(int argc, char** argv) {
     fillSampleScores(game.hiScores());
     korvex::FrmHiScores list(toolkit, game.hiScores());
     korvex::FrmAbout about(toolkit);
+    korvex::FrmHowToPlay howToPlay(toolkit);
     korvex::Form& shown = window == "--hiscores" ? static_cast<korvex::Form&>(list)
+                          : window == "--howto"  ? static_cast<korvex::Form&>(howToPlay)
                                                  : static_cast<korvex::Form&>(about);
     toolkit.showModeless(shown);
     QApplication::processEvents();
-    return save(toolkit.windowOf(shown), argv[1]) ? 0 : 1;
+    return save(toolkit, shown, argv[1]) ? 0 : 1;
 }

@@ -27,9 +27,9 @@
         <translation>%1-Symbol</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
-        <translation>%1, %2</translation>
+        <source>%1: %2 if scored now</source>
+        <extracomment>A score box showing what the dice would score there: &quot;Ones: 2 if scored now&quot;.</extracomment>
+        <translation>%1: %2, wenn jetzt eingetragen</translation>
     </message>
 </context>
 <context>
@@ -251,11 +251,6 @@
         <translation>Würfel %1: %2</translation>
     </message>
     <message>
-        <source>held</source>
-        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
-        <translation>gehalten</translation>
-    </message>
-    <message>
         <source>Game over: %1 points.</source>
         <translation>Spiel vorbei: %1 Punkte.</translation>
     </message>
@@ -283,6 +278,76 @@
     <message>
         <source>Review</source>
         <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Roll %1 of %2: %3.</source>
+        <extracomment>After a roll: which roll of the turn it was, and the five dice in position order.</extracomment>
+        <translation>Wurf %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points and %3 extra.</source>
+        <translation>%1: %2 Punkte und %3 extra.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points.</source>
+        <extracomment>A recorded score: the category and its points.</extracomment>
+        <translation>%1: %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Upper bonus: %1 points.</source>
+        <translation>Bonus oben: %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Total: %1.</source>
+        <translation>Gesamt: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored now.</source>
+        <extracomment>A category clicked but not recorded yet: what it would score.</extracomment>
+        <translation>%1: %2, wenn jetzt eingetragen.</translation>
+    </message>
+    <message>
+        <source>It enters the high-score table at place %1.</source>
+        <extracomment>%1 is the place in the table of the ten best, 1 for the best.</extracomment>
+        <translation>Es kommt auf Platz %1 der Bestenliste.</translation>
+    </message>
+    <message>
+        <source>It is not among the ten best.</source>
+        <translation>Es ist nicht unter den besten zehn.</translation>
+    </message>
+    <message>
+        <source>After a forced roll no game of this run enters the table.</source>
+        <translation>Nach einem erzwungenen Wurf kommt kein Spiel dieses Laufs in die Liste.</translation>
+    </message>
+    <message>
+        <source>The next roll is forced: all five dice show %1.</source>
+        <translation>Der nächste Wurf ist erzwungen: alle fünf Würfel zeigen %1.</translation>
+    </message>
+    <message>
+        <source>The next roll is forced: the straight 1 2 3 4 5.</source>
+        <extracomment>&quot;s&quot; typed on Roll: the next roll is the straight 1 to 5.</extracomment>
+        <translation>Der nächste Wurf ist erzwungen: die Straße 1 2 3 4 5.</translation>
+    </message>
+    <message>
+        <source>From now on no game of this run enters the high-score table.</source>
+        <translation>Ab jetzt kommt kein Spiel dieses Laufs in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Press START for the first roll. F1 explains the game.</source>
+        <translation>START drücken für den ersten Wurf. F1 erklärt das Spiel.</translation>
+    </message>
+    <message>
+        <source>Coach: %1</source>
+        <extracomment>The coach&apos;s advice as the status line reads it: &quot;Coach: Hold 6 6 and roll&quot;.</extracomment>
+        <translation>Trainer: %1</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Trainer an.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Trainer aus.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +569,10 @@
     <message>
         <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
         <translation>Liniendiagramm über %1 Entscheidungen: Die erwartete Endsumme beginnt bei %2 und endet bei der Summe des Spiels, %3.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -791,6 +860,115 @@
     <message>
         <source>Confirm Deletions</source>
         <translation>Löschen bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowToPlay</name>
+    <message>
+        <source>Rolling and holding</source>
+        <translation>Würfeln und Halten</translation>
+    </message>
+    <message>
+        <source>Press START for the first roll of a game. Click the dice you want to keep, or move to them with the arrow keys and press Space: a held die is framed, and Roll rolls only the others. A turn has up to %1 rolls.</source>
+        <translation>START drücken für den ersten Wurf eines Spiels. Klicken Sie die Würfel an, die Sie behalten wollen, oder gehen Sie mit den Pfeiltasten zu ihnen und drücken Sie die Leertaste: ein gehaltener Würfel ist umrahmt, und Würfeln wirft nur die anderen. Eine Runde hat bis zu %1 Würfe.</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Click a box on the score card to see what the dice would score there: the box shows it in grey italics until Save Score &amp; Roll Again records it, which also makes the first roll of the next turn. After the last roll of a turn something must be recorded, even a 0. Each box takes one score, so a game lasts %1 turns.</source>
+        <translation>Klicken Sie ein Feld der Tabelle an, um zu sehen, was die Würfel dort zählen: das Feld zeigt es grau und kursiv, bis Eintragen &amp; weiterwürfeln es einträgt, was auch den ersten Wurf der nächsten Runde macht. Nach dem letzten Wurf einer Runde muss etwas eingetragen werden, auch eine 0. Jedes Feld nimmt einen Wert, also dauert ein Spiel %1 Runden.</translation>
+    </message>
+    <message>
+        <source>Bonus and extra points</source>
+        <translation>Bonus und Extrapunkte</translation>
+    </message>
+    <message>
+        <source>When Ones to Sixes add up to %1 or more (three of each face make exactly %1), %2 points are added. Once Korvex holds %3 points, every later five of a kind adds %4 more, whichever box it is scored in.</source>
+        <extracomment>%1 is 63, %2 the bonus (35), %3 the points of a five of a kind (50), %4 those of each later one (100).</extracomment>
+        <translation>Ergeben Einser bis Sechser zusammen %1 oder mehr (drei von jeder Augenzahl sind genau %1), kommen %2 Punkte dazu. Hat Korvex %3 Punkte, bringt jeder weitere Fünferpasch %4 mehr, in welches Feld er auch eingetragen wird.</translation>
+    </message>
+    <message>
+        <source>Forced rolls</source>
+        <translation>Erzwungene Würfe</translation>
+    </message>
+    <message>
+        <source>While Roll has the focus, a digit 1 to 6 makes the next roll show that face on all five dice, and s makes it the straight 1 2 3 4 5. From then on no game of this run of the program enters the high-score table, and the board says so.</source>
+        <translation>Hat Würfeln den Fokus, lässt eine Ziffer 1 bis 6 den nächsten Wurf diese Augenzahl auf allen fünf Würfeln zeigen, und s macht ihn zur Straße 1 2 3 4 5. Danach kommt kein Spiel dieses Programmlaufs mehr in die Bestenliste, und das Brett sagt es.</translation>
+    </message>
+    <message>
+        <source>The coach</source>
+        <translation>Der Trainer</translation>
+    </message>
+    <message>
+        <source>Hint (Ctrl+H) switches the coach on and off. It shows the move with the best expected final total, marks the dice worth keeping and tells you what your last choice gave up. It only advises, and it never keeps you out of the high-score table.</source>
+        <translation>Tipp (Strg+H) schaltet den Trainer ein und aus. Er zeigt den Zug mit der besten erwarteten Endsumme, markiert die Würfel, die sich zu halten lohnen, und sagt, was Ihre letzte Wahl gekostet hat. Er rät nur und hält Sie nie aus der Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Statistics and Review</source>
+        <translation>Statistik und Analyse</translation>
+    </message>
+    <message>
+        <source>Statistics (Ctrl+T) sums up every game you have finished. When a game ends, Review (Ctrl+R) replays it through the coach, decision by decision; the Games tab of the Statistics window reviews any earlier game.</source>
+        <translation>Statistik (Strg+T) fasst jedes beendete Spiel zusammen. Ist ein Spiel vorbei, spielt Analyse (Strg+R) es mit dem Trainer Entscheidung für Entscheidung nach; im Reiter Spiele der Statistik lässt sich jedes frühere Spiel analysieren.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Tab moves through the board. The arrow keys move along the dice, to Roll and Save, and up, down and across the card; Home and End go to its first and last open box. Space or Enter presses. Ctrl+N starts a new game, Ctrl+Q closes the board, Escape closes this window.</source>
+        <translation>Tab geht durch das Brett. Die Pfeiltasten gehen die Würfel entlang, zu Würfeln und Eintragen und in der Tabelle auf, ab und hinüber; Pos1 und Ende gehen zu ihrem ersten und letzten freien Feld. Leertaste oder Eingabe drückt. Strg+N beginnt ein neues Spiel, Strg+Q schließt das Brett, Esc schließt dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>The categories</source>
+        <translation>Die Kategorien</translation>
+    </message>
+    <message>
+        <source>Ones to Sixes</source>
+        <translation>Einser bis Sechser</translation>
+    </message>
+    <message>
+        <source>the dice showing that face, added up: %1 scores %2 in %3</source>
+        <extracomment>%1 is a roll, %2 what it scores in the category %3.</extracomment>
+        <translation>die Würfel mit dieser Augenzahl, zusammengezählt: %1 zählt %2 bei %3</translation>
+    </message>
+    <message>
+        <source>all five dice added up when three show one face: %1 scores %2</source>
+        <translation>alle fünf Würfel zusammengezählt, wenn drei gleich sind: %1 zählt %2</translation>
+    </message>
+    <message>
+        <source>all five dice added up when four show one face: %1 scores %2</source>
+        <translation>alle fünf Würfel zusammengezählt, wenn vier gleich sind: %1 zählt %2</translation>
+    </message>
+    <message>
+        <source>%1 points for three of one face and two of another: %2</source>
+        <translation>%1 Punkte für drei gleiche und zwei andere gleiche: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for four faces in a row: %2</source>
+        <translation>%1 Punkte für vier Augenzahlen in Folge: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for five faces in a row: %2</source>
+        <translation>%1 Punkte für fünf Augenzahlen in Folge: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for five of a kind: %2</source>
+        <translation>%1 Punkte für fünf gleiche: %2</translation>
+    </message>
+    <message>
+        <source>all five dice added up, whatever they show: %1 scores %2</source>
+        <translation>alle fünf Würfel zusammengezählt, was sie auch zeigen: %1 zählt %2</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

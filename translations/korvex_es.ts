@@ -27,9 +27,9 @@
         <translation>Icono de %1</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
-        <translation>%1, %2</translation>
+        <source>%1: %2 if scored now</source>
+        <extracomment>A score box showing what the dice would score there: &quot;Ones: 2 if scored now&quot;.</extracomment>
+        <translation>%1: %2 si se anota ahora</translation>
     </message>
 </context>
 <context>
@@ -251,11 +251,6 @@
         <translation>Dado %1: %2</translation>
     </message>
     <message>
-        <source>held</source>
-        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
-        <translation>retenido</translation>
-    </message>
-    <message>
         <source>Game over: %1 points.</source>
         <translation>Partida terminada: %1 puntos.</translation>
     </message>
@@ -283,6 +278,76 @@
     <message>
         <source>Review</source>
         <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>Roll %1 of %2: %3.</source>
+        <extracomment>After a roll: which roll of the turn it was, and the five dice in position order.</extracomment>
+        <translation>Tirada %1 de %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points and %3 extra.</source>
+        <translation>%1: %2 puntos y %3 extra.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points.</source>
+        <extracomment>A recorded score: the category and its points.</extracomment>
+        <translation>%1: %2 puntos.</translation>
+    </message>
+    <message>
+        <source>Upper bonus: %1 points.</source>
+        <translation>Bono superior: %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Total: %1.</source>
+        <translation>Total: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored now.</source>
+        <extracomment>A category clicked but not recorded yet: what it would score.</extracomment>
+        <translation>%1: %2 si se anota ahora.</translation>
+    </message>
+    <message>
+        <source>It enters the high-score table at place %1.</source>
+        <extracomment>%1 is the place in the table of the ten best, 1 for the best.</extracomment>
+        <translation>Entra en los récords en el puesto %1.</translation>
+    </message>
+    <message>
+        <source>It is not among the ten best.</source>
+        <translation>No está entre las diez mejores.</translation>
+    </message>
+    <message>
+        <source>After a forced roll no game of this run enters the table.</source>
+        <translation>Tras una tirada forzada, ninguna partida de esta sesión entra en los récords.</translation>
+    </message>
+    <message>
+        <source>The next roll is forced: all five dice show %1.</source>
+        <translation>La próxima tirada es forzada: los cinco dados muestran %1.</translation>
+    </message>
+    <message>
+        <source>The next roll is forced: the straight 1 2 3 4 5.</source>
+        <extracomment>&quot;s&quot; typed on Roll: the next roll is the straight 1 to 5.</extracomment>
+        <translation>La próxima tirada es forzada: la escalera 1 2 3 4 5.</translation>
+    </message>
+    <message>
+        <source>From now on no game of this run enters the high-score table.</source>
+        <translation>A partir de ahora, ninguna partida de esta sesión entra en los récords.</translation>
+    </message>
+    <message>
+        <source>Press START for the first roll. F1 explains the game.</source>
+        <translation>Pulse JUGAR para la primera tirada. F1 explica el juego.</translation>
+    </message>
+    <message>
+        <source>Coach: %1</source>
+        <extracomment>The coach&apos;s advice as the status line reads it: &quot;Coach: Hold 6 6 and roll&quot;.</extracomment>
+        <translation>Entrenador: %1</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Entrenador activado.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Entrenador desactivado.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +569,10 @@
     <message>
         <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
         <translation>Gráfico de líneas de %1 decisiones: el total final esperado empieza en %2 y acaba en el total de la partida, %3.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -791,6 +860,115 @@
     <message>
         <source>Confirm Deletions</source>
         <translation>Confirmar borrado</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowToPlay</name>
+    <message>
+        <source>Rolling and holding</source>
+        <translation>Tirar y guardar</translation>
+    </message>
+    <message>
+        <source>Press START for the first roll of a game. Click the dice you want to keep, or move to them with the arrow keys and press Space: a held die is framed, and Roll rolls only the others. A turn has up to %1 rolls.</source>
+        <translation>Pulse JUGAR para la primera tirada de una partida. Haga clic en los dados que quiera guardar, o llegue a ellos con las flechas y pulse Espacio: un dado guardado lleva un marco, y Tirar tira solo los demás. Un turno tiene hasta %1 tiradas.</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Click a box on the score card to see what the dice would score there: the box shows it in grey italics until Save Score &amp; Roll Again records it, which also makes the first roll of the next turn. After the last roll of a turn something must be recorded, even a 0. Each box takes one score, so a game lasts %1 turns.</source>
+        <translation>Haga clic en una casilla de la hoja para ver lo que los dados anotarían allí: la casilla lo muestra en gris y cursiva hasta que Anotar &amp; tirar de nuevo lo anota, lo que también hace la primera tirada del turno siguiente. Tras la última tirada de un turno hay que anotar algo, aunque sea un 0. Cada casilla recibe una puntuación, así que una partida dura %1 turnos.</translation>
+    </message>
+    <message>
+        <source>Bonus and extra points</source>
+        <translation>Bono y puntos extra</translation>
+    </message>
+    <message>
+        <source>When Ones to Sixes add up to %1 or more (three of each face make exactly %1), %2 points are added. Once Korvex holds %3 points, every later five of a kind adds %4 more, whichever box it is scored in.</source>
+        <extracomment>%1 is 63, %2 the bonus (35), %3 the points of a five of a kind (50), %4 those of each later one (100).</extracomment>
+        <translation>Cuando Unos a Seises suman %1 o más (tres de cada cara dan justo %1), se añaden %2 puntos. Una vez que Korvex tiene %3 puntos, cada cinco iguales posterior suma %4 más, en la casilla que se anote.</translation>
+    </message>
+    <message>
+        <source>Forced rolls</source>
+        <translation>Tiradas forzadas</translation>
+    </message>
+    <message>
+        <source>While Roll has the focus, a digit 1 to 6 makes the next roll show that face on all five dice, and s makes it the straight 1 2 3 4 5. From then on no game of this run of the program enters the high-score table, and the board says so.</source>
+        <translation>Con el foco en Tirar, una cifra del 1 al 6 hace que la próxima tirada muestre esa cara en los cinco dados, y s la convierte en la escalera 1 2 3 4 5. Desde entonces ninguna partida de esta sesión del programa entra en los récords, y el tablero lo dice.</translation>
+    </message>
+    <message>
+        <source>The coach</source>
+        <translation>El entrenador</translation>
+    </message>
+    <message>
+        <source>Hint (Ctrl+H) switches the coach on and off. It shows the move with the best expected final total, marks the dice worth keeping and tells you what your last choice gave up. It only advises, and it never keeps you out of the high-score table.</source>
+        <translation>Pista (Ctrl+H) activa y desactiva el entrenador. Muestra la jugada con el mejor total final esperado, marca los dados que vale la pena guardar y dice lo que le costó su última elección. Solo aconseja, y nunca le aparta de los récords.</translation>
+    </message>
+    <message>
+        <source>Statistics and Review</source>
+        <translation>Estadísticas y análisis</translation>
+    </message>
+    <message>
+        <source>Statistics (Ctrl+T) sums up every game you have finished. When a game ends, Review (Ctrl+R) replays it through the coach, decision by decision; the Games tab of the Statistics window reviews any earlier game.</source>
+        <translation>Estadísticas (Ctrl+T) resume cada partida terminada. Al acabar una partida, Análisis (Ctrl+R) la repasa con el entrenador, decisión a decisión; la pestaña Partidas de las estadísticas analiza cualquier partida anterior.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Tab moves through the board. The arrow keys move along the dice, to Roll and Save, and up, down and across the card; Home and End go to its first and last open box. Space or Enter presses. Ctrl+N starts a new game, Ctrl+Q closes the board, Escape closes this window.</source>
+        <translation>Tab recorre el tablero. Las flechas recorren los dados, llevan a Tirar y Anotar, y suben, bajan y cruzan la hoja; Inicio y Fin van a su primera y última casilla libre. Espacio o Intro pulsa. Ctrl+N empieza una partida, Ctrl+Q cierra el tablero, Esc cierra esta ventana.</translation>
+    </message>
+    <message>
+        <source>The categories</source>
+        <translation>Las categorías</translation>
+    </message>
+    <message>
+        <source>Ones to Sixes</source>
+        <translation>Unos a Seises</translation>
+    </message>
+    <message>
+        <source>the dice showing that face, added up: %1 scores %2 in %3</source>
+        <extracomment>%1 is a roll, %2 what it scores in the category %3.</extracomment>
+        <translation>los dados de esa cara, sumados: %1 anota %2 en %3</translation>
+    </message>
+    <message>
+        <source>all five dice added up when three show one face: %1 scores %2</source>
+        <translation>los cinco dados sumados si tres son iguales: %1 anota %2</translation>
+    </message>
+    <message>
+        <source>all five dice added up when four show one face: %1 scores %2</source>
+        <translation>los cinco dados sumados si cuatro son iguales: %1 anota %2</translation>
+    </message>
+    <message>
+        <source>%1 points for three of one face and two of another: %2</source>
+        <translation>%1 puntos por tres de una cara y dos de otra: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for four faces in a row: %2</source>
+        <translation>%1 puntos por cuatro caras seguidas: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for five faces in a row: %2</source>
+        <translation>%1 puntos por cinco caras seguidas: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for five of a kind: %2</source>
+        <translation>%1 puntos por cinco iguales: %2</translation>
+    </message>
+    <message>
+        <source>all five dice added up, whatever they show: %1 scores %2</source>
+        <translation>los cinco dados sumados, muestren lo que muestren: %1 anota %2</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

@@ -27,9 +27,9 @@
         <translation>Icône de %1</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <extracomment>A die&apos;s name and what its frame means: &quot;Die 2: 5, held&quot;.</extracomment>
-        <translation>%1, %2</translation>
+        <source>%1: %2 if scored now</source>
+        <extracomment>A score box showing what the dice would score there: &quot;Ones: 2 if scored now&quot;.</extracomment>
+        <translation>%1&#xa0;: %2 si marqué maintenant</translation>
     </message>
 </context>
 <context>
@@ -251,11 +251,6 @@
         <translation>Dé %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>held</source>
-        <extracomment>Read after a held die&apos;s name: &quot;Die 2: 5, held&quot;.</extracomment>
-        <translation>gardé</translation>
-    </message>
-    <message>
         <source>Game over: %1 points.</source>
         <translation>Partie terminée&#xa0;: %1 points.</translation>
     </message>
@@ -283,6 +278,76 @@
     <message>
         <source>Review</source>
         <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Roll %1 of %2: %3.</source>
+        <extracomment>After a roll: which roll of the turn it was, and the five dice in position order.</extracomment>
+        <translation>Lancer %1 sur %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points and %3 extra.</source>
+        <translation>%1&#xa0;: %2 points et %3 en plus.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points.</source>
+        <extracomment>A recorded score: the category and its points.</extracomment>
+        <translation>%1&#xa0;: %2 points.</translation>
+    </message>
+    <message>
+        <source>Upper bonus: %1 points.</source>
+        <translation>Prime du haut&#xa0;: %1 points.</translation>
+    </message>
+    <message>
+        <source>Total: %1.</source>
+        <translation>Total&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored now.</source>
+        <extracomment>A category clicked but not recorded yet: what it would score.</extracomment>
+        <translation>%1&#xa0;: %2 si marqué maintenant.</translation>
+    </message>
+    <message>
+        <source>It enters the high-score table at place %1.</source>
+        <extracomment>%1 is the place in the table of the ten best, 1 for the best.</extracomment>
+        <translation>Elle entre au palmarès à la place %1.</translation>
+    </message>
+    <message>
+        <source>It is not among the ten best.</source>
+        <translation>Elle n’est pas parmi les dix meilleures.</translation>
+    </message>
+    <message>
+        <source>After a forced roll no game of this run enters the table.</source>
+        <translation>Après un lancer forcé, aucune partie de cette session n’entre au palmarès.</translation>
+    </message>
+    <message>
+        <source>The next roll is forced: all five dice show %1.</source>
+        <translation>Le prochain lancer est forcé&#xa0;: les cinq dés montrent %1.</translation>
+    </message>
+    <message>
+        <source>The next roll is forced: the straight 1 2 3 4 5.</source>
+        <extracomment>&quot;s&quot; typed on Roll: the next roll is the straight 1 to 5.</extracomment>
+        <translation>Le prochain lancer est forcé&#xa0;: la suite 1 2 3 4 5.</translation>
+    </message>
+    <message>
+        <source>From now on no game of this run enters the high-score table.</source>
+        <translation>Désormais, aucune partie de cette session n’entre au palmarès.</translation>
+    </message>
+    <message>
+        <source>Press START for the first roll. F1 explains the game.</source>
+        <translation>Appuyez sur JOUER pour le premier lancer. F1 explique le jeu.</translation>
+    </message>
+    <message>
+        <source>Coach: %1</source>
+        <extracomment>The coach&apos;s advice as the status line reads it: &quot;Coach: Hold 6 6 and roll&quot;.</extracomment>
+        <translation>Coach&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Coach activé.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Coach désactivé.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +569,10 @@
     <message>
         <source>Line chart over %1 decisions: the expected final total starts at %2 and ends at the game&apos;s total, %3.</source>
         <translation>Courbe sur %1 décisions&#xa0;: le total final attendu part de %2 et finit au total de la partie, %3.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -791,6 +860,115 @@
     <message>
         <source>Confirm Deletions</source>
         <translation>Confirmer l’effacement</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowToPlay</name>
+    <message>
+        <source>Rolling and holding</source>
+        <translation>Lancer et garder</translation>
+    </message>
+    <message>
+        <source>Press START for the first roll of a game. Click the dice you want to keep, or move to them with the arrow keys and press Space: a held die is framed, and Roll rolls only the others. A turn has up to %1 rolls.</source>
+        <translation>Appuyez sur JOUER pour le premier lancer d’une partie. Cliquez sur les dés à garder, ou allez-y avec les flèches et appuyez sur Espace&#xa0;: un dé gardé est encadré, et Lancer ne relance que les autres. Un tour compte jusqu’à %1 lancers.</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Click a box on the score card to see what the dice would score there: the box shows it in grey italics until Save Score &amp; Roll Again records it, which also makes the first roll of the next turn. After the last roll of a turn something must be recorded, even a 0. Each box takes one score, so a game lasts %1 turns.</source>
+        <translation>Cliquez sur une case de la feuille pour voir ce que les dés y marqueraient&#xa0;: la case l’affiche en gris italique jusqu’à ce que Marquer &amp; relancer l’inscrive, ce qui fait aussi le premier lancer du tour suivant. Après le dernier lancer d’un tour, il faut marquer quelque chose, même 0. Chaque case reçoit un score, une partie dure donc %1 tours.</translation>
+    </message>
+    <message>
+        <source>Bonus and extra points</source>
+        <translation>Prime et points en plus</translation>
+    </message>
+    <message>
+        <source>When Ones to Sixes add up to %1 or more (three of each face make exactly %1), %2 points are added. Once Korvex holds %3 points, every later five of a kind adds %4 more, whichever box it is scored in.</source>
+        <extracomment>%1 is 63, %2 the bonus (35), %3 the points of a five of a kind (50), %4 those of each later one (100).</extracomment>
+        <translation>Quand les As à Six totalisent %1 ou plus (trois de chaque face font exactement %1), %2 points s’ajoutent. Une fois que Korvex vaut %3 points, chaque cinq identiques suivant rapporte %4 de plus, quelle que soit la case où il est marqué.</translation>
+    </message>
+    <message>
+        <source>Forced rolls</source>
+        <translation>Lancers forcés</translation>
+    </message>
+    <message>
+        <source>While Roll has the focus, a digit 1 to 6 makes the next roll show that face on all five dice, and s makes it the straight 1 2 3 4 5. From then on no game of this run of the program enters the high-score table, and the board says so.</source>
+        <translation>Quand Lancer a le focus, un chiffre de 1 à 6 fait montrer cette face aux cinq dés du prochain lancer, et s en fait la suite 1 2 3 4 5. Dès lors, aucune partie de cette session du programme n’entre au palmarès, et le plateau le dit.</translation>
+    </message>
+    <message>
+        <source>The coach</source>
+        <translation>Le coach</translation>
+    </message>
+    <message>
+        <source>Hint (Ctrl+H) switches the coach on and off. It shows the move with the best expected final total, marks the dice worth keeping and tells you what your last choice gave up. It only advises, and it never keeps you out of the high-score table.</source>
+        <translation>Indice (Ctrl+H) active et désactive le coach. Il montre le coup au meilleur total final attendu, marque les dés à garder et vous dit ce que votre dernier choix a coûté. Il ne fait que conseiller et ne vous écarte jamais du palmarès.</translation>
+    </message>
+    <message>
+        <source>Statistics and Review</source>
+        <translation>Statistiques et analyse</translation>
+    </message>
+    <message>
+        <source>Statistics (Ctrl+T) sums up every game you have finished. When a game ends, Review (Ctrl+R) replays it through the coach, decision by decision; the Games tab of the Statistics window reviews any earlier game.</source>
+        <translation>Statistiques (Ctrl+T) résume chaque partie terminée. À la fin d’une partie, Analyse (Ctrl+R) la rejoue avec le coach, décision par décision&#xa0;; l’onglet Parties des statistiques analyse toute partie antérieure.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Tab moves through the board. The arrow keys move along the dice, to Roll and Save, and up, down and across the card; Home and End go to its first and last open box. Space or Enter presses. Ctrl+N starts a new game, Ctrl+Q closes the board, Escape closes this window.</source>
+        <translation>Tab parcourt le plateau. Les flèches suivent les dés, mènent à Lancer et Marquer, et montent, descendent et traversent la feuille&#xa0;; Début et Fin vont à sa première et sa dernière case libre. Espace ou Entrée appuie. Ctrl+N commence une partie, Ctrl+Q ferme le plateau, Échap ferme cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The categories</source>
+        <translation>Les catégories</translation>
+    </message>
+    <message>
+        <source>Ones to Sixes</source>
+        <translation>As à Six</translation>
+    </message>
+    <message>
+        <source>the dice showing that face, added up: %1 scores %2 in %3</source>
+        <extracomment>%1 is a roll, %2 what it scores in the category %3.</extracomment>
+        <translation>les dés de cette face, additionnés&#xa0;: %1 marque %2 en %3</translation>
+    </message>
+    <message>
+        <source>all five dice added up when three show one face: %1 scores %2</source>
+        <translation>les cinq dés additionnés si trois sont identiques&#xa0;: %1 marque %2</translation>
+    </message>
+    <message>
+        <source>all five dice added up when four show one face: %1 scores %2</source>
+        <translation>les cinq dés additionnés si quatre sont identiques&#xa0;: %1 marque %2</translation>
+    </message>
+    <message>
+        <source>%1 points for three of one face and two of another: %2</source>
+        <translation>%1 points pour trois d’une face et deux d’une autre&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for four faces in a row: %2</source>
+        <translation>%1 points pour quatre faces qui se suivent&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for five faces in a row: %2</source>
+        <translation>%1 points pour cinq faces qui se suivent&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 points for five of a kind: %2</source>
+        <translation>%1 points pour cinq identiques&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>all five dice added up, whatever they show: %1 scores %2</source>
+        <translation>les cinq dés additionnés, quels qu’ils soient&#xa0;: %1 marque %2</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

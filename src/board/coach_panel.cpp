@@ -87,6 +87,7 @@ CoachPanel::~CoachPanel() = default;
 
 void CoachPanel::toggle() {
     m_on = !m_on;
+    m_spokenAdvice.clear();  // switched on again, the advice is news again
     if (m_on) table();
     showPanel(m_on);
     refresh();
@@ -95,9 +96,20 @@ void CoachPanel::toggle() {
 const CoachTable* CoachPanel::table() {
     if (!m_service) {
         m_service = std::make_unique<CoachService>();
-        m_service->start(&m_context, [this] { refresh(); });
+        m_service->start(&m_context, [this] {
+            refresh();
+            if (m_listener) m_listener();
+        });
     }
     return m_service->table();
+}
+
+std::optional<QString> CoachPanel::newAdvice() {
+    if (!m_on || !m_game.started() || m_game.over()) return std::nullopt;
+    const QString advice = m_board.text(kAdvice);
+    if (advice.isEmpty() || advice == m_spokenAdvice) return std::nullopt;
+    m_spokenAdvice = advice;
+    return advice;
 }
 
 void CoachPanel::showPanel(bool on) {

@@ -6,6 +6,7 @@
 // the game, and its use has no bearing on the high-score table.
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,11 @@ class CoachPanel {
 
     // The coach's table for a review: starts making it if nobody has yet; null until it is there.
     const CoachTable* table();
+    // The advice shown during play, when it differs from the last one taken; nothing while the
+    // coach is off, before START and once the game is over.
+    std::optional<QString> newAdvice();
+    // Called when the advice changed of its own accord: the table became ready.
+    void setAdviceListener(std::function<void()> listener) { m_listener = std::move(listener); }
 
   private:
     void showPanel(bool on);
@@ -62,6 +68,8 @@ class CoachPanel {
     std::optional<double> m_lastLoss;
     double m_gameLoss = 0;
     std::optional<GameRecord> m_finished;
+    QString m_spokenAdvice;  // the advice newAdvice() last gave
+    std::function<void()> m_listener;
     QObject m_context;  // carries the table's "ready" back to the board's thread
     std::unique_ptr<CoachService> m_service;
 };

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "board/board_status.h"
 #include "board/coach_panel.h"
 #include "core/game.h"
 #include "core/random_source.h"
@@ -19,6 +20,7 @@
 namespace korvex {
 
 class FrmAbout;
+class FrmHowToPlay;
 
 // The windows of the record of games, as the board's "Statistics" and "Review" links open them.
 struct RecordLinks {
@@ -50,9 +52,11 @@ class Form1 : public Form {
     // The thirteen category handlers (`Score4_Click` and its family) all select a category.
     void categoryClick(CategoryId id);
 
-    void lblHint_Click() { m_coach.toggle(); }
+    void lblHint_Click();
     void lblStatistics_Click();  // "Statistics"
     void lblReview_Click();      // "Review", shown once a game is over
+    // F1: the window that explains the game.
+    void showHowToPlay();
 
     // Where finished games go, and the windows that show them; none in a bare board.
     void setHistory(GameHistory* history) { m_history = history; }
@@ -62,13 +66,16 @@ class Form1 : public Form {
 
     const Game& game() const { return m_game; }
     FrmAbout* about() const { return m_about.get(); }
+    FrmHowToPlay* howToPlay() const { return m_howToPlay.get(); }
     const CoachPanel& coach() const { return m_coach; }
     CoachPanel& coach() { return m_coach; }
 
   private:
     void wireHandlers();
-    void rollDice();
-    void endGame();
+    void wireNavigation();
+    bool rollDice();
+    // The high-score step of a finished game; `place` is where it entered the table, if it did.
+    TableOutcome endGame(int& place);
     void showAbout();
     void recordEnd();
     // Writes the game into the board's fields; `focus` names the element a move hands the
@@ -78,10 +85,22 @@ class Form1 : public Form {
     void showCard();
     void showCounters();
     void showButtons(const QString& focus);
+    // The arrow keys, Home and End: along the dice, between the dice, Roll and Save and the
+    // card, and up and down the card's two columns.
+    void diceKey(int position, NavigationKey key);
+    void buttonKey(const QString& button, NavigationKey key);
+    void cardKey(const QString& box, NavigationKey key);
+    void focusFirstEnabled(const QStringList& elements);
+    void focusOpenBox(bool first);
+    QString shownDie(int position) const;
+    // The status line: what the last move did, as a screen reader hears it too.
+    void say(const QString& text) { setText(QStringLiteral("lblStatus"), text); }
+    QString withCoach(const QString& text);
 
     RandomSource& m_random;
     ModHiScores& m_hiScores;
     std::unique_ptr<FrmAbout> m_about;
+    std::unique_ptr<FrmHowToPlay> m_howToPlay;
     Game m_game;
     CoachPanel m_coach{model(), m_game};
     GameRecorder m_recorder;

@@ -45,6 +45,8 @@ const FontSpec kLargeFont{QStringLiteral("MS Sans Serif"), 9.75};
 const FontSpec kBoldFont{QStringLiteral("MS Sans Serif"), 8.25, true};
 const FontSpec kLinkFont{QStringLiteral("MS Sans Serif"), 8.25, false, true};
 const Colour kClear = Colour::of(Colour::Role::Transparent);
+// The links follow every focus place of the stored order and the dice, so Tab reaches them last.
+constexpr int kLinkTabs = 53;
 
 // A caption on the teal board, black on teal and right-aligned unless said otherwise.
 ElementSpec caption(const QString& name, const char* text, int l, int t, int w, int h,
@@ -174,8 +176,8 @@ void addDice(std::vector<ElementSpec>& out) {
                 //: A die as a screen reader names it: its position and its face, "Die 2: 5".
                 .accessibleName = QCoreApplication::translate("Form1", "Die %1: %2").arg(p).arg(f),
                 // A framed die is one the player keeps through the next roll.
-                //: Read after a held die's name: "Die 2: 5, held".
-                .borderMeaning = QCoreApplication::translate("Form1", "held"),
+                .toggle = true,
+                .describedBy = keepMark(p),
             });
         }
         out.push_back(field(faceField(p)));
@@ -210,12 +212,23 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     //: Read together with the "About" link below it: "Help/ About".
     ElementSpec help = caption("Label20", QT_TRANSLATE_NOOP("Form1", "Help/"), 9720, 7440, 495, 255,
                                Align::Center);
-    help.back = kClear, help.font = kLinkFont, help.shortcut = QStringLiteral("F1");
+    help.back = kClear, help.font = kLinkFont, help.link = true, help.tab = kLinkTabs + 2;
     out.push_back(help);
     ElementSpec about = caption("Label19", QT_TRANSLATE_NOOP("Form1", "About"), 9720, 7680, 495,
                                 255, Align::Center);
-    about.font = kLinkFont;
+    about.font = kLinkFont, about.link = true, about.tab = kLinkTabs + 3;
     out.push_back(about);
+}
+
+// Left of the card, under the roll indicator: what the last move did, as a screen reader also
+// hears it, and once a forced roll was asked for, what that costs.
+void addStatusLines(std::vector<ElementSpec>& out) {
+    ElementSpec status = caption("lblStatus", "", 120, 4800, 2520, 1320, Align::Left);
+    status.live = true;
+    out.push_back(status);
+    ElementSpec forced = caption("lblForced", "", 120, 6240, 2520, 735, Align::Left);
+    forced.font = kBoldFont, forced.visible = false;
+    out.push_back(forced);
 }
 
 // The record of games: a "Statistics" link left of "Hint", and a "Review" link under the coach's
@@ -232,7 +245,9 @@ void addRecordLinks(std::vector<ElementSpec>& out) {
          .align = Align::Center,
          .fore = kBlack,
          .back = kTeal,
-         .shortcut = QStringLiteral("Ctrl+T")});
+         .tab = kLinkTabs,
+         .shortcut = QStringLiteral("Ctrl+T"),
+         .link = true});
     out.push_back(
         {.name = QStringLiteral("lblReview"),
          .left = 7440,
@@ -243,7 +258,10 @@ void addRecordLinks(std::vector<ElementSpec>& out) {
          .font = kLinkFont,
          .fore = kBlack,
          .back = kTeal,
-         .visible = false});
+         .tab = kLinkTabs + 4,
+         .visible = false,
+         .shortcut = QStringLiteral("Ctrl+R"),
+         .link = true});
 }
 
 // The coach: a "Hint" link beside Help/ and About, a panel in the teal area right of the score
@@ -251,7 +269,8 @@ void addRecordLinks(std::vector<ElementSpec>& out) {
 void addCoach(std::vector<ElementSpec>& out) {
     ElementSpec hint =
         caption("lblHint", QT_TRANSLATE_NOOP("Form1", "Hint"), 9120, 7560, 495, 255, Align::Center);
-    hint.font = kLinkFont, hint.shortcut = QStringLiteral("Ctrl+H");
+    hint.font = kLinkFont, hint.shortcut = QStringLiteral("Ctrl+H"), hint.link = true;
+    hint.tab = kLinkTabs + 1;
     out.push_back(hint);
     addRecordLinks(out);
     const char* captions[] = {QT_TRANSLATE_NOOP("Form1", "Coach"), "", "", "", ""};
@@ -266,9 +285,10 @@ void addCoach(std::vector<ElementSpec>& out) {
         out.push_back(e);
     }
     for (int p = 1; p <= 5; ++p) {
-        // Wider than the die, so "release" fits as well as "keep".
+        // Wider than the die, so "release" fits as well as "keep"; low enough under it that
+        // neither the frame of a held die nor the focus ring around it meets the word.
         ElementSpec mark = caption(keepMark(p), QT_TRANSLATE_NOOP("Form1", "keep"),
-                                   3360 + 840 * (p - 1) - 120, 1170, 795, 240, Align::Center);
+                                   3360 + 840 * (p - 1) - 120, 1215, 795, 225, Align::Center);
         mark.fore = Colour::rgb(255, 255, 0), mark.font = kBoldFont, mark.visible = false;
         out.push_back(mark);
     }
@@ -290,8 +310,9 @@ FormLayout form1Layout() {
         .clientWidth = 10335,
         .clientHeight = 8025,
         .background = kTeal,
-        .frame = FrameStyle::Sizable,
+        .frame = FrameStyle::FixedWindow,
         .start = StartPosition::CenterScreen,
+        .shortcuts = {{QStringLiteral("F1"), QStringLiteral("HowToPlay")}},
     };
     auto& out = layout.elements;
     // Pictures and lines first, so that buttons and boxes lie above them where they overlap;
@@ -302,6 +323,7 @@ FormLayout form1Layout() {
     addScoreCard(out);
     addButtons(out);
     addCoach(out);
+    addStatusLines(out);
     addCounters(out);
     return layout;
 }

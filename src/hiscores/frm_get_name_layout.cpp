@@ -45,7 +45,9 @@ FormLayout frmGetNameLayout() {
                  .font = comic,
                  .align = Align::Center,
                  .tab = 2,
-                 .maxLength = 3},
+                 .maxLength = 3,
+                 // A screen reader names the field by the prompt above it.
+                 .labelledBy = "Label1"},
                 {.name = "cmdOK",
                  .kind = K::Button,
                  .left = 840,

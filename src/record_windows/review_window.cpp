@@ -3,10 +3,13 @@
 
 #include <QChartView>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStringList>
 #include <QTableWidget>
@@ -77,11 +80,18 @@ ReviewWindow::ReviewWindow(GameRecord game, TableSource table, QWidget* parent)
     layout->addWidget(m_heading);
     layout->addWidget(m_summary);
     layout->addWidget(split, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* close = new QPushButton(Text::tr("Close"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    // Escape closes the review as it closes any window that only shows something.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     m_heading->setText(
         Text::tr("Game finished %1, total %2")
             .arg(QLocale().toString(m_game.finished.toLocalTime(), QLocale::ShortFormat))
             .arg(m_game.total));
-    resize(820, 680);
     // The table is made on a worker thread; look for it now and then until it is there.
     m_wait.setInterval(100);
     connect(&m_wait, &QTimer::timeout, this, [this] { tryFill(); });

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -142,7 +143,8 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, Q
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(860, 640);
+    // Escape closes the window as it closes any window that only shows something.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 StatisticsWindow::~StatisticsWindow() = default;

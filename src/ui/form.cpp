@@ -25,6 +25,18 @@ void Form::textChanged(const QString& element) {
     if (it != m_change.constEnd()) (*it)();
 }
 
+bool Form::navigate(const QString& element, NavigationKey key) {
+    auto it = m_navigate.constFind(element);
+    if (it == m_navigate.constEnd()) return false;
+    (*it)(key);
+    return true;
+}
+
+void Form::command(const QString& name) {
+    auto it = m_command.constFind(name);
+    if (it != m_command.constEnd()) (*it)();
+}
+
 void Form::onClick(const QString& element, Handler handler) {
     m_model->indexOf(element);  // a handler for an element the layout lacks is a wiring fault
     m_click.insert(element, std::move(handler));
@@ -38,6 +50,15 @@ void Form::onKeyPress(const QString& element, KeyHandler handler) {
 void Form::onChange(const QString& element, Handler handler) {
     m_model->indexOf(element);
     m_change.insert(element, std::move(handler));
+}
+
+void Form::onNavigate(const QString& element, NavigationHandler handler) {
+    m_model->indexOf(element);
+    m_navigate.insert(element, std::move(handler));
+}
+
+void Form::onCommand(const QString& name, Handler handler) {
+    m_command.insert(name, std::move(handler));
 }
 
 }  // namespace korvex

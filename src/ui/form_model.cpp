@@ -18,7 +18,7 @@ void FormModel::reset() {
     m_states.reserve(m_layout->elements.size());
     for (const ElementSpec& element : m_layout->elements)
         m_states.push_back({element.caption, element.visible && element.kind != ElementKind::Field,
-                            element.enabled, 0, element.font.bold});
+                            element.enabled, 0, element.font.bold, false});
     m_focus.clear();
 }
 
@@ -67,6 +67,13 @@ void FormModel::setBold(const QString& name, bool bold) {
     if (s.bold == bold) return;
     s.bold = bold;
     notify(indexOf(name), Change::Bold);
+}
+
+void FormModel::setTentative(const QString& name, bool tentative) {
+    ElementState& s = mutableState(name);
+    if (s.tentative == tentative) return;
+    s.tentative = tentative;
+    notify(indexOf(name), Change::Tentative);
 }
 
 void FormModel::setFocus(const QString& name) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The state of one window: one text per element name, plus the visible, enabled, border and bold
-// flags and the keyboard focus. Handlers read and write it by name; a toolkit watches it through
-// one observer and mirrors every change on screen.
+// The state of one window: one text per element name, plus the visible, enabled, border, bold and
+// tentative flags and the keyboard focus. Handlers read and write it by name; a toolkit watches it
+// through one observer and mirrors every change on screen.
 
 #include <QHash>
 #include <QString>
@@ -15,7 +15,7 @@ namespace korvex {
 
 class FormModel {
   public:
-    enum class Change { Text, Visible, Enabled, Border, Bold, Focus, SelectAll };
+    enum class Change { Text, Visible, Enabled, Border, Bold, Tentative, Focus, SelectAll };
     using Observer = std::function<void(int index, Change change)>;
 
     struct ElementState {
@@ -24,6 +24,8 @@ class FormModel {
         bool enabled = true;
         int border = 0;  // 0 none, 1 single line
         bool bold = false;
+        // A text that is offered, not yet final (a candidate score): shown apart from final ones.
+        bool tentative = false;
     };
 
     explicit FormModel(const FormLayout& layout);
@@ -43,6 +45,7 @@ class FormModel {
     bool enabled(const QString& name) const { return state(indexOf(name)).enabled; }
     int border(const QString& name) const { return state(indexOf(name)).border; }
     bool bold(const QString& name) const { return state(indexOf(name)).bold; }
+    bool tentative(const QString& name) const { return state(indexOf(name)).tentative; }
     QString focus() const { return m_focus; }
 
     void setText(const QString& name, const QString& text);
@@ -50,6 +53,7 @@ class FormModel {
     void setEnabled(const QString& name, bool enabled);
     void setBorder(const QString& name, int border);
     void setBold(const QString& name, bool bold);
+    void setTentative(const QString& name, bool tentative);
     void setFocus(const QString& name);
     void selectAll(const QString& name);
 

@@ -81,18 +81,28 @@ struct ElementSpec {
     int maxLength = 0;      // TextBox: 0 = no limit
     bool readOnly = false;  // TextBox: clickable but takes no typed text
     ButtonRole role = ButtonRole::Normal;
-    // A key that clicks the element from anywhere in its window ("F1"): how a player without
-    // a mouse reaches elements that take no focus, such as link labels.
+    // A key that clicks the element from anywhere in its window ("Ctrl+T"), as long as it shows.
     QString shortcut;
     // What a screen reader calls a picture ("Die 2: 4"); empty for the name its kind gives.
     QString accessibleName;
     // TextBox: the label whose caption names it ("Label5" for the Fours box), if any.
     QString labelledBy;
-    // What a frame on the element means to the player, said after its name ("held").
-    QString borderMeaning;
+    // Label: a link. It takes the focus from Tab (a click leaves the focus where it was), Space
+    // and Enter press it, and a screen reader knows it as a link it can press.
+    bool link = false;
+    // Picture: a toggle, on while it carries its border (a held die); a screen reader hears it
+    // as a toggle button, checked while on.
+    bool toggle = false;
+    // A label whose text, while it shows, tells a screen reader more about this element (the
+    // coach's mark under a die). That label is then no element of its own to a screen reader.
+    QString describedBy;
+    // Label: a status line. Each new text it shows is announced to a screen reader.
+    bool live = false;
 };
 
-enum class FrameStyle { Sizable, FixedDialog };
+// The board is a fixed window: the layout is absolute, so it neither grows nor shrinks, but it can
+// be minimised. A fixed dialog has neither a minimise nor a maximise box.
+enum class FrameStyle { FixedWindow, FixedDialog };
 enum class StartPosition { CenterScreen, CenterOwner };
 
 struct FormLayout {
@@ -104,6 +114,12 @@ struct FormLayout {
     StartPosition start = StartPosition::CenterOwner;
     FontSpec defaultFont;
     std::vector<ElementSpec> elements;
+    // Keys of the window that reach no element but a command of its own ("F1": "HowToPlay").
+    struct Shortcut {
+        QString keys;
+        QString command;
+    };
+    std::vector<Shortcut> shortcuts;
 
     const ElementSpec* find(const QString& element) const;
 };

@@ -46,14 +46,19 @@ TEST_F(Coach, advisesMarksDiceAndCountsWhatChoicesGaveUp) {
     start({6, 6, 6, 6, 6});
     click("lblHint");
     EXPECT_EQ(text("lblCoachAdvice"), "Working out the best play…");
+    EXPECT_EQ(text("lblStatus"), "Coach on. Coach: Working out the best play…");
     ASSERT_NO_FATAL_FAILURE(waitForTable());
     EXPECT_EQ(text("lblCoachAdvice"), "Score Korvex for 50");
+    // Advice that arrives by itself is said too, and so is each change of it after a move.
+    EXPECT_EQ(text("lblStatus"), "Coach: Score Korvex for 50.");
     EXPECT_TRUE(text("lblCoachExpected").startsWith("Expected final total with best play: "));
     for (int p = 1; p <= 5; ++p) EXPECT_FALSE(marked(p));
     EXPECT_EQ(text("lblCoachLast"), "");
 
     // Five sixes in Chance instead: a clear loss, shown after the commit with the game's sum.
     score(CategoryId::Chance, {4, 4, 1, 4, 2});
+    EXPECT_EQ(text("lblStatus"), "Chance: 30 points. Total: 30. Roll 1 of 3: 4 4 1 4 2. Coach: " +
+                                     text("lblCoachAdvice") + ".");
     EXPECT_TRUE(text("lblCoachLast").startsWith("Your last choice gave up "));
     const double lost = text("lblCoachLast").section(' ', 5, 5).toDouble();
     EXPECT_GT(lost, 5.0);

@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole game without a mouse: Tab walks the stored focus order and then every die and score
-// box, Space and Enter press, select and hold exactly as clicks do.
+// A whole game without a mouse: Tab walks the stored focus order, then every die and the links,
+// the arrow keys walk the dice and the card, Space and Enter press, select, hold and follow
+// exactly as clicks do.
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "about/frm_about.h"
+#include "about/frm_how_to_play.h"
 #include "app/running_game.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
 #include "core/rules.h"
 #include "hiscores/mod_hi_scores.h"
 #include "qt_test_support.h"
+#include "record/game_history.h"
+#include "record/sqlite/game_database.h"
 #include "support/memory_store.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -66,12 +71,13 @@ TEST_F(KeyboardPlay, boardOpensWithTheFocusOnStart) {
     EXPECT_EQ(board.model().text("RollCount"), "1");
 }
 
-// The links take no focus; their keys reach them from anywhere on the board.
+// F1 and the links' keys reach them from anywhere on the board.
 TEST_F(KeyboardPlay, helpAndTheCoachHaveTheirKeys) {
     QTest::keyClick(focused(), Qt::Key_F1);
-    ASSERT_NE(board.about(), nullptr);
-    EXPECT_TRUE(toolkit.isOpen(*board.about()));
-    toolkit.close(*board.about());
+    ASSERT_NE(board.howToPlay(), nullptr);
+    EXPECT_TRUE(toolkit.isOpen(*board.howToPlay()));
+    QTest::keyClick(toolkit.windowOf(*board.howToPlay())->focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(toolkit.isOpen(*board.howToPlay()));
     window()->activateWindow();
     settle();
     QTest::keyClick(focused(), Qt::Key_H, Qt::ControlModifier);
@@ -134,11 +140,20 @@ TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
         if (!c.upper) expected << categoryFields(c.id).scoreBox;
     expected << "Total";
     for (int p = 1; p <= 5; ++p) expected << dieName(board.model().text(faceField(p)).toInt(), p);
-    expected << "CB_New";
+    expected << "lblStatistics"
+             << "lblHint"
+             << "Label20"
+             << "Label19"
+             << "CB_New";
     EXPECT_EQ(order, expected);
 }
 
 TEST_F(KeyboardPlay, wholeGameWithTheKeyboardAlone) {
+    QTemporaryDir dir;
+    GameHistory history(dir.filePath("games.sqlite"), openGameDatabase);
+    board.setHistory(&history);
+    int reviews = 0;
+    board.setRecordLinks({{}, [&](const GameRecord&) { ++reviews; }});
     ASSERT_TRUE(tabTo("CB_Start"));
     pressKey(focused(), Qt::Key_Return, "\r");
     for (int turn = 0; turn < kCategoryCount; ++turn) {
@@ -162,6 +177,44 @@ TEST_F(KeyboardPlay, wholeGameWithTheKeyboardAlone) {
     EXPECT_EQ(board.model().text("GameCount"), "13");
     EXPECT_TRUE(board.model().bold("Total"));
     EXPECT_EQ(focusedName(), "CB_New");
+    QTest::keyClick(focused(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(reviews, 1) << "Ctrl+R reviews the game just over";
+    board.setHistory(nullptr);  // the record goes before the board
+}
+
+// The arrow keys reach the board's handlers from every kind of element: up to the dice, along
+// them, down to Roll and to the card, End to its last open box; Space and Enter as ever.
+TEST_F(KeyboardPlay, arrowKeysWalkTheDiceTheButtonsAndTheCard) {
+    pressKey(focused(), Qt::Key_Space, " ");
+    const auto die = [&](int p) { return dieName(board.model().text(faceField(p)).toInt(), p); };
+    const struct {
+        int key;
+        const char* text;
+        QString focus;
+    } steps[] = {{Qt::Key_Up, "", die(2)},          {Qt::Key_Right, "", die(3)},
+                 {Qt::Key_Space, " ", die(3)},      {Qt::Key_Down, "", "CB_Roll"},
+                 {Qt::Key_Down, "", "Score1"},      {Qt::Key_End, "", "ScoreChance"},
+                 {Qt::Key_Left, "", "Subtotal"},       {Qt::Key_Home, "", "Score1"},
+                 {Qt::Key_Return, "\r", "CB_Save"}, {Qt::Key_Left, "", "CB_Roll"}};
+    for (const auto& step : steps) {
+        pressKey(focused(), step.key, step.text);
+        EXPECT_EQ(focusedName(), step.focus) << step.key;
+    }
+    EXPECT_EQ(board.model().text("Save3"), "yes");
+}
+
+// A link takes the focus from Tab and Space or Enter follows it, as a click does.
+TEST_F(KeyboardPlay, linksFollowSpaceAndEnter) {
+    ASSERT_TRUE(tabTo("lblHint"));
+    pressKey(focused(), Qt::Key_Space, " ");
+    EXPECT_TRUE(board.model().visible("lblCoachTitle"));
+    pressKey(focused(), Qt::Key_Return, "\r");
+    EXPECT_FALSE(board.model().visible("lblCoachTitle"));
+    ASSERT_TRUE(tabTo("Label19"));
+    pressKey(focused(), Qt::Key_Enter, "\r");
+    ASSERT_NE(board.about(), nullptr);
+    EXPECT_TRUE(toolkit.isOpen(*board.about()));
+    toolkit.close(*board.about());
 }
 
 }  // namespace

@@ -10,10 +10,14 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/lazy_record_views.h"
 #include "app/modules.h"
@@ -110,6 +114,33 @@ TEST_F(RecordWindowsTest, aGameChosenInTheListIsReviewedByTheCoach) {
     EXPECT_EQ(decisions->rowCount(), int(direct->decisions.size()));
     EXPECT_FALSE(review->findChild<QChartView*>()->accessibleDescription().isEmpty());
     review->close();
+    windows.statistics()->close();
+}
+
+// Both windows open within the screen, whatever size they would like, grow and shrink, close
+// with Escape (Review also with its Close button), and open afresh at their own size.
+TEST_F(RecordWindowsTest, windowsFitTheScreenCloseWithEscapeAndOpenAfresh) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::function<QWidget*()> opens[] = {
+        [&] { return windows.showStatistics(), static_cast<QWidget*>(windows.statistics()); },
+        [&] { return windows.showReview(games.back()), static_cast<QWidget*>(windows.review()); }};
+    for (const auto& open : opens) {
+        QWidget* window = open();
+        const QSize first = window->size();
+        EXPECT_TRUE(screen.contains(window->geometry()))
+            << window->geometry().width() << "x" << window->geometry().height();
+        EXPECT_LT(window->minimumWidth(), first.width());
+        EXPECT_LT(window->minimumHeight(), first.height());
+        window->resize(first - QSize(40, 40));
+        EXPECT_EQ(window->size(), first - QSize(40, 40));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << qPrintable(window->windowTitle());
+        EXPECT_EQ(open()->size(), first);
+    }
+    for (QPushButton* button : windows.review()->findChildren<QPushButton*>())
+        if (button->text() == "Close") button->click();
+    EXPECT_FALSE(windows.review()->isVisible());
     windows.statistics()->close();
 }
 

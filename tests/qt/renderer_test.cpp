@@ -112,7 +112,7 @@ TEST_F(BoardTest, diceAndScoreBoxesPlayFromTheKeyboard) {
     EXPECT_EQ(die->focusPolicy(), Qt::TabFocus);
     pressKey(die, Qt::Key_Space, " ");
     EXPECT_EQ(board.model().text("Save2"), "yes");
-    EXPECT_EQ(accessibleName(die), QStringLiteral("Die 2: %1, held").arg(face));
+    EXPECT_EQ(accessibleName(die), QStringLiteral("Die 2: %1").arg(face));
     pressKey(die, Qt::Key_Return, "\r");
     EXPECT_EQ(board.model().text("Save2"), "no");
     EXPECT_EQ(accessibleName(die), QStringLiteral("Die 2: %1").arg(face));
@@ -122,7 +122,8 @@ TEST_F(BoardTest, diceAndScoreBoxesPlayFromTheKeyboard) {
     pressKey(chance, Qt::Key_Enter, "\r");
     EXPECT_FALSE(board.model().text("ScoreChance").isEmpty());
     EXPECT_EQ(qobject_cast<QLineEdit*>(chance)->text(), board.model().text("ScoreChance"));
-    EXPECT_EQ(accessibleName(chance), "Chance: " + board.model().text("ScoreChance"));
+    EXPECT_EQ(accessibleName(chance),
+              board.model().text("ScoreChance").prepend("Chance: ") + " if scored now");
     EXPECT_TRUE(widget("CB_Save")->isEnabled());
 }
 

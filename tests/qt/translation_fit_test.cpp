@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include "about/frm_about.h"
+#include "about/frm_how_to_play.h"
 #include "app/running_game.h"
+#include "board/board_status.h"
 #include "board/coach_panel.h"
 #include "board/form1.h"
 #include "board/form1_layout.h"
@@ -163,6 +165,30 @@ void addSummaryTexts(std::vector<std::pair<QString, QString>>& texts) {
     }
 }
 
+// The status line at its longest: a score with extra points and the bonus, the next roll and the
+// longest advice; the end of a game barred by a forced roll; and the forced roll's note.
+void addStatusTexts(std::vector<std::pair<QString, QString>>& texts) {
+    QString longest;
+    for (const auto& [element, text] : texts)
+        if (element == QLatin1String("lblCoachAdvice") && text.size() > longest.size())
+            longest = text;
+    Game game;
+    ClockSeededRandom random;
+    game.start(random);
+    const CommitReport report{CategoryId::FourKind, 30, 100, true, 1575};
+    const QString status = QStringLiteral("lblStatus");
+    texts.emplace_back(status, newGameStatus());
+    texts.emplace_back(status,
+                       commitStatus(report) + ' ' + rollStatus(game) + ' ' + coachStatus(longest));
+    CommitReport last = report;
+    last.total.reset();
+    for (TableOutcome outcome : {TableOutcome::Entered, TableOutcome::Missed, TableOutcome::Barred})
+        texts.emplace_back(status, commitStatus(last) + ' ' + gameEndStatus(1575, outcome, 10));
+    for (int face : {0, 6})
+        texts.emplace_back(status, forcedRollStatus({CheatCode::State::Armed, face}));
+    texts.emplace_back(QStringLiteral("lblForced"), forcedRollNote());
+}
+
 // What the coach panel can say, with the widest numbers a game gives.
 std::vector<std::pair<QString, QString>> coachTexts() {
     std::vector<std::pair<QString, QString>> texts;
@@ -204,6 +230,7 @@ std::vector<std::pair<QString, QString>> coachTexts() {
     for (int p = 1; p <= 5; ++p)
         for (bool keep : {true, false}) texts.emplace_back(keepMark(p), diceMark(keep));
     addSummaryTexts(texts);
+    addStatusTexts(texts);
     return texts;
 }
 
@@ -255,6 +282,7 @@ TEST_P(TranslationFit, boardWithEveryCoachTextFits) {
     for (const char* name : kCoachPanel) model.setVisible(QString::fromLatin1(name), true);
     for (int p = 1; p <= 5; ++p) model.setVisible(keepMark(p), true);
     model.setVisible(QStringLiteral("lblReview"), true);
+    model.setVisible(QStringLiteral("lblForced"), true);
     QStringList found = misfits(toolkit, board);
     for (const auto& [element, text] : coachTexts()) {
         model.setText(element, text);
@@ -268,8 +296,10 @@ TEST_P(TranslationFit, boardWithEveryCoachTextFits) {
 TEST_P(TranslationFit, dialogsFit) {
     FrmHiScores list(toolkit, game->hiScores());
     FrmAbout about(toolkit);
+    FrmHowToPlay howToPlay(toolkit);
     EXPECT_EQ(misfitsOfWindow(list), QStringList());
     EXPECT_EQ(misfitsOfWindow(about), QStringList());
+    EXPECT_EQ(misfitsOfWindow(howToPlay), QStringList());
     Form1& board = game->board();
     toolkit.showModeless(board);
     EXPECT_EQ(misfitsOfInitials(board), QStringList());

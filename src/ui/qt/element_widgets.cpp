@@ -32,6 +32,26 @@ bool isLeftClick(const QWidget* widget, const QMouseEvent* event) {
 
 }  // namespace
 
+bool ElementHooks::navigated(const QKeyEvent* event) const {
+    if (!navigate || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            return navigate(NavigationKey::Left);
+        case Qt::Key_Right:
+            return navigate(NavigationKey::Right);
+        case Qt::Key_Up:
+            return navigate(NavigationKey::Up);
+        case Qt::Key_Down:
+            return navigate(NavigationKey::Down);
+        case Qt::Key_Home:
+            return navigate(NavigationKey::Home);
+        case Qt::Key_End:
+            return navigate(NavigationKey::End);
+        default:
+            return false;
+    }
+}
+
 int twipsToPixels(int twips) {
     return int(std::lround(double(twips) / kTwipsPerPixel));
 }
@@ -103,6 +123,7 @@ void ElementButton::setCaption(const QString& caption) {
 
 void ElementButton::keyPressEvent(QKeyEvent* event) {
     hooks.typed(event->text());
+    if (hooks.navigated(event)) return event->accept();
     QPushButton::keyPressEvent(event);
 }
 
@@ -118,6 +139,15 @@ void ElementLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (isLeftClick(this, event)) hooks.clicked();
 }
 
+void ElementLabel::keyPressEvent(QKeyEvent* event) {
+    if (m_link && isPressKey(event)) {
+        event->accept();
+        hooks.clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void ElementTextBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (isLeftClick(this, event)) hooks.clicked();
@@ -130,6 +160,8 @@ void ElementTextBox::keyPressEvent(QKeyEvent* event) {
         hooks.clicked();
         return;
     }
+    // A score box has no cursor worth moving: the arrow keys move between the boxes instead.
+    if (isReadOnly() && hooks.navigated(event)) return event->accept();
     QLineEdit::keyPressEvent(event);
 }
 
@@ -166,12 +198,6 @@ void PictureWidget::paintEvent(QPaintEvent*) {
             const QRectF face(faceRect());
             paintDieFace(painter, face, m_pips);
             if (m_border == 1) paintHoldFrame(painter, face);
-            if (hasFocus()) {
-                QPen pen(QColor(0, 0, 192), 1, Qt::DashLine);
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(face.adjusted(2.5, 2.5, -3.5, -3.5));
-            }
             break;
         }
         case PictureKind::RollFace:
@@ -198,17 +224,8 @@ void PictureWidget::keyPressEvent(QKeyEvent* event) {
         hooks.clicked();
         return;
     }
+    if (hooks.navigated(event)) return event->accept();
     QWidget::keyPressEvent(event);
-}
-
-void PictureWidget::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void PictureWidget::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
 }
 
 // --- LineWidget ----------------------------------------------------------------------------
@@ -248,6 +265,11 @@ bool WindowHooks::handle(QEvent* event) {
     }
     return false;
 }
+
+FormWindow::FormWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint) {}
 
 bool FormWindow::event(QEvent* event) {
     return hooks.handle(event) || QWidget::event(event);

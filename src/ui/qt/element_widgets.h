@@ -10,14 +10,17 @@
 #include <QPushButton>
 #include <functional>
 
+#include "ui/form.h"
 #include "ui/layout.h"
 
 namespace korvex {
 
-// What an element reports: a click, and the first UTF-16 code of every typed key.
+// What an element reports: a click, the first UTF-16 code of every typed key, and the keys that
+// move the focus (true when the form took the key).
 struct ElementHooks {
     std::function<void()> click;
     std::function<void(char16_t)> key;
+    std::function<bool(NavigationKey)> navigate;
 
     void clicked() const {
         if (click) click();
@@ -25,6 +28,9 @@ struct ElementHooks {
     void typed(const QString& text) const {
         if (key && !text.isEmpty()) key(text.at(0).unicode());
     }
+    // An arrow key, Home or End without modifiers, handed to the form; false when it is none of
+    // those or the form leaves it to the widget.
+    bool navigated(const QKeyEvent* event) const;
 };
 
 // A push button that reports typed keys and still handles them as a button does.
@@ -46,14 +52,25 @@ class ElementButton : public QPushButton {
     QString m_caption;
 };
 
-// Static text that reports clicks; it never takes the focus.
+// Static text that reports clicks. A link takes the focus from Tab, and Space or Enter on it
+// count as a click; any other label never takes the focus.
 class ElementLabel : public QLabel {
   public:
     using QLabel::QLabel;
     ElementHooks hooks;
+    // A status line: screen readers hear each new text.
+    void setLive(bool live) { m_live = live; }
+    bool isLive() const { return m_live; }
+    void setLink(bool link) { m_link = link; }
+    bool isLink() const { return m_link; }
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    bool m_live = false;
+    bool m_link = false;
 };
 
 // A single-line text field. A read-only one (a score box) is still focusable, and Space or Enter
@@ -76,6 +93,9 @@ class PictureWidget : public QWidget {
     ElementHooks hooks;
     void setBorder(int border);
     int border() const { return m_border; }
+    // A toggle is on while it carries its border (a held die).
+    void setToggle(bool toggle) { m_toggle = toggle; }
+    bool isToggle() const { return m_toggle; }
     // Places the widget so that its picture covers `picture` (parent pixels).
     void setPictureGeometry(const QRect& picture);
     // Where the picture itself lies in the widget: a die's face, or the whole widget.
@@ -85,13 +105,12 @@ class PictureWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     PictureKind m_kind;
     int m_pips;
     int m_border = 0;
+    bool m_toggle = false;
 };
 
 // A straight rule. The widget covers the rule's bounding box and lets the mouse through.
@@ -117,10 +136,11 @@ struct WindowHooks {
     bool handle(QEvent* event);  // true when the event was the close box
 };
 
-// The frame of a resizable window (the board).
+// The frame of a main window (the board): a title, a minimise box and a close box. Its layout is
+// absolute, so it has no maximise box and its size is fixed.
 class FormWindow : public QWidget {
   public:
-    FormWindow() : QWidget(nullptr, Qt::Window) {}
+    FormWindow();
     WindowHooks hooks;
 
   protected:

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "korvex_version.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/pictures.h"
 
 namespace korvex {
@@ -34,6 +35,16 @@ std::optional<QColor> resolve(const Colour& colour) {
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+// How wide a dialog must be for the window manager to show its whole title beside the window's
+// icon and buttons: the title in a bold face a little larger than the windows' own, and room for
+// an icon and three buttons, as many title bars draw them.
+int titleWidth(const QString& title) {
+    QFont font = layoutFont(FontSpec{});
+    font.setBold(true);
+    font.setPixelSize(font.pixelSize() * 6 / 5);
+    return QFontMetrics(font).horizontalAdvance(title) + 100;
 }
 
 bool clientPlacesWindows() {
@@ -147,6 +158,8 @@ void fitLabel(QLabel* label, const ElementSpec& item, const QRect& room) {
 QWidget* makeLabel(const ElementSpec& item, const QString& text, QWidget* parent,
                    const QRect& room) {
     auto* label = new ElementLabel(parent);
+    label->setLive(item.live);
+    label->setLink(item.link);
     setFontIfOwn(label, layoutFont(item.font));
     label->setGeometry(pixelRect(item));
     // Shown as given: initials typed by the player may hold "&" or "<".
@@ -154,11 +167,26 @@ QWidget* makeLabel(const ElementSpec& item, const QString& text, QWidget* parent
     label->setAlignment(horizontal(item.align) | Qt::AlignTop);
     // A label tall enough for several lines wraps its text; a one-line caption stays on one line.
     label->setWordWrap(label->height() >= 2 * label->fontMetrics().lineSpacing());
-    label->setFocusPolicy(Qt::NoFocus);
     setColours(label, item, QPalette::WindowText, QPalette::Window);
     label->setText(text);
     fitLabel(label, item, room);
     return label;
+}
+
+void showBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+// A candidate, not a recorded score: lighter and in italics, so the two never look alike.
+void showTentative(QWidget* widget, bool tentative) {
+    QFont font = widget->font();
+    font.setItalic(tentative);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, tentative ? QColor(96, 96, 96) : QColor(Qt::black));
+    widget->setPalette(palette);
 }
 
 QWidget* makeTextBox(const ElementSpec& item, const QString& text, QWidget* parent) {
@@ -183,14 +211,64 @@ QString spoken(const char* text) {
     return QCoreApplication::translate("Accessibility", text);
 }
 
-// A die picture as read aloud: "Die 2: 5", "Die 2: 5, held".
-QString spokenDie(const ElementSpec& item, bool framed) {
-    const QString name = item.accessibleName.isEmpty()
-                             ? spoken(QT_TRANSLATE_NOOP("Accessibility", "Die: %1")).arg(item.pips)
-                             : item.accessibleName;
-    if (!framed || item.borderMeaning.isEmpty()) return name;
-    //: A die's name and what its frame means: "Die 2: 5, held".
-    return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1, %2")).arg(name, item.borderMeaning);
+// A die picture as read aloud: "Die 2: 5". Whether it is held is its checked state.
+QString spokenDie(const ElementSpec& item) {
+    return item.accessibleName.isEmpty()
+               ? spoken(QT_TRANSLATE_NOOP("Accessibility", "Die: %1")).arg(item.pips)
+               : item.accessibleName;
+}
+
+// A score box read aloud: "Fours: 12", "Fours: 12 if scored now", "Fours: open"; a field the
+// player types into is named by its label alone.
+QString spokenBox(const Form& form, const ElementSpec& item, const FormModel::ElementState& state) {
+    if (item.labelledBy.isEmpty()) return {};
+    QString caption = form.model().text(item.labelledBy).trimmed();
+    if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+    caption = caption.trimmed();
+    if (!item.readOnly) return caption;
+    if (state.tentative && !state.text.isEmpty())
+        //: A score box showing what the dice would score there: "Ones: 2 if scored now".
+        return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1: %2 if scored now"))
+            .arg(caption, state.text);
+    //: A score box read aloud: its row's caption and its score, "Fours: 12".
+    return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1: %2"))
+        .arg(caption, state.text.isEmpty()
+                          //: A score box not filled yet.
+                          ? spoken(QT_TRANSLATE_NOOP("Accessibility", "open"))
+                          : state.text);
+}
+
+// Whether a later sibling, lying above it, hides the whole of the widget (New Game under START).
+QWidget* coverOf(const QWidget* widget) {
+    const QObjectList& siblings = widget->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size();
+         ++i) {
+        auto* above = qobject_cast<QWidget*>(siblings[i]);
+        if (above && !above->isHidden() &&
+            !above->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+            above->geometry().contains(widget->geometry()))
+            return above;
+    }
+    return nullptr;
+}
+
+Qt::FocusPolicy focusPolicyOf(const ElementSpec& item) {
+    if (item.tab < 0) return Qt::NoFocus;
+    switch (item.kind) {
+        // A die or a link takes the focus from Tab only: a click to hold a die or to follow a link
+        // must leave the focus on Roll, where the forced-roll keys and Space are read.
+        case ElementKind::Picture:
+            return Qt::TabFocus;
+        case ElementKind::Label:
+            return item.link ? Qt::TabFocus : Qt::NoFocus;
+        case ElementKind::Button:
+        case ElementKind::TextBox:
+            return Qt::StrongFocus;
+        case ElementKind::Line:
+        case ElementKind::Field:
+            break;
+    }
+    return Qt::NoFocus;
 }
 
 }  // namespace
@@ -204,20 +282,10 @@ QString FormView::accessibleNameOf(const Form& form, int element) {
             return plainCaption(state.text);
         case ElementKind::Label:
             return state.text;
-        case ElementKind::TextBox: {
-            if (item.labelledBy.isEmpty()) return {};
-            const int label = form.model().indexOf(item.labelledBy);
-            QString caption = form.model().state(label).text.trimmed();
-            if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-            //: A score box read aloud: its row's caption and its score, "Fours: 12".
-            return spoken(QT_TRANSLATE_NOOP("Accessibility", "%1: %2"))
-                .arg(caption.trimmed(), state.text.isEmpty()
-                                            //: A score box not filled yet.
-                                            ? spoken(QT_TRANSLATE_NOOP("Accessibility", "open"))
-                                            : state.text);
-        }
+        case ElementKind::TextBox:
+            return spokenBox(form, item, state);
         case ElementKind::Picture:
-            if (item.picture == PictureKind::DieFace) return spokenDie(item, state.border != 0);
+            if (item.picture == PictureKind::DieFace) return spokenDie(item);
             if (item.picture == PictureKind::RollFace)
                 //: The roll indicator: which roll of the turn this is.
                 return spoken(QT_TRANSLATE_NOOP("Accessibility", "Roll %1")).arg(item.pips);
@@ -235,7 +303,7 @@ QString FormView::accessibleNameOf(const Form& form, int element) {
 
 FormView::FormView(Form& form, QWidget* ownerTop, IsOpen isOpen) : m_form(form) {
     const FormLayout& layout = form.layout();
-    if (layout.frame == FrameStyle::Sizable) {
+    if (layout.frame == FrameStyle::FixedWindow) {
         auto* frame = new FormWindow;
         m_top = frame;
         m_hooks = &frame->hooks;
@@ -254,13 +322,19 @@ FormView::FormView(Form& form, QWidget* ownerTop, IsOpen isOpen) : m_form(form) 
         top->setPalette(palette);
         top->setAutoFillBackground(true);
     }
+    for (const ElementSpec& item : layout.elements)
+        if (!item.describedBy.isEmpty()) m_describing.insert(item.describedBy);
     // Only what is on screen at the start is built now; the rest (the dice faces not showing,
     // the roll indicator, the coach's panel) is built when it first shows. Later elements are
     // created later and so lie above earlier ones where they overlap.
+    // A dialog too narrow for its title is made wider, its elements centred in it as they were.
+    if (layout.frame == FrameStyle::FixedDialog)
+        m_shift = std::max(0, titleWidth(layout.caption) - clientRect(layout).width()) / 2;
     m_widgets.resize(layout.elements.size());
     for (int i = 0; i < int(layout.elements.size()); ++i)
         if (form.model().state(i).visible) m_widgets[std::size_t(i)] = buildElement(i, top);
     chainTabOrder();
+    uncover();
     addShortcuts(isOpen);
     place(ownerTop);
 }
@@ -274,6 +348,12 @@ void FormView::addShortcuts(const IsOpen& isOpen) {
             const FormModel& model = form->model();
             if (isOpen(*form) && model.visible(item.name) && model.enabled(item.name))
                 form->click(item.name);
+        });
+    }
+    for (const FormLayout::Shortcut& key : form->layout().shortcuts) {
+        auto* shortcut = new QShortcut(QKeySequence(key.keys), m_top);
+        QObject::connect(shortcut, &QShortcut::activated, m_top, [isOpen, form, key] {
+            if (isOpen(*form)) form->command(key.command);
         });
     }
 }
@@ -292,7 +372,7 @@ QWidget* FormView::widget(int index) {
             break;
         }
     }
-    if (item.tab >= 0 && widget->focusPolicy() != Qt::NoFocus) chainTabOrder();
+    if (item.tab >= 0) chainTabOrder();
     return widget;
 }
 
@@ -312,6 +392,7 @@ QWidget* FormView::buildElement(int index, QWidget* parent) {
             break;
         case ElementKind::Picture: {
             auto* picture = new PictureWidget(item.picture, item.pips, parent);
+            picture->setToggle(item.toggle);
             picture->setPictureGeometry(pixelRect(item));
             picture->setBorder(state.border);
             widget = picture;
@@ -323,35 +404,72 @@ QWidget* FormView::buildElement(int index, QWidget* parent) {
         case ElementKind::Field:
             return nullptr;  // hidden state: nothing on screen
     }
+    widget->move(widget->pos() + QPoint(m_shift, 0));
     widget->setObjectName(item.name);
-    // A die takes the focus from Tab only: a click to hold it must leave the focus on Roll, where
-    // the forced-roll keys and Space are read.
-    if (item.kind == ElementKind::Picture)
-        widget->setFocusPolicy(item.tab >= 0 ? Qt::TabFocus : Qt::NoFocus);
-    else if (item.kind != ElementKind::Label && item.kind != ElementKind::Line)
-        widget->setFocusPolicy(item.tab >= 0 ? Qt::StrongFocus : Qt::NoFocus);
-    if (state.bold != item.font.bold) {
-        QFont font = widget->font();
-        font.setBold(state.bold);
-        widget->setFont(font);
-    }
+    widget->setFocusPolicy(focusPolicyOf(item));
+    if (state.bold != item.font.bold) showBold(widget, state.bold);
+    if (state.tentative) showTentative(widget, true);
     widget->setEnabled(state.enabled);
     widget->setVisible(state.visible);
-    const QString name = accessibleNameOf(m_form, index);
-    if (!name.isEmpty()) widget->setAccessibleName(name);
+    nameForScreenReaders(index, widget);
     wireElement(index, widget);
     return widget;
+}
+
+void FormView::nameForScreenReaders(int index, QWidget* widget) {
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
+    // A rule only decorates, and a mark is read as part of what it describes.
+    if (item.kind == ElementKind::Line || m_describing.contains(item.name))
+        widget->setProperty(kOutOfAccessibleTree, true);
+    const QString name = accessibleNameOf(m_form, index);
+    if (!name.isEmpty()) widget->setAccessibleName(name);
+    if (!item.describedBy.isEmpty()) widget->setAccessibleDescription(descriptionOf(item));
+}
+
+// What a screen reader hears after an element's name: the text of the mark that describes it,
+// while that mark shows.
+QString FormView::descriptionOf(const ElementSpec& item) const {
+    const FormModel& model = m_form.model();
+    return model.visible(item.describedBy) ? model.text(item.describedBy) : QString();
+}
+
+void FormView::describe(const QString& mark) {
+    const auto& elements = m_form.layout().elements;
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (elements[i].describedBy == mark && m_widgets[i])
+            m_widgets[i]->setAccessibleDescription(descriptionOf(elements[i]));
+}
+
+// A button that another lies over takes no focus and is nothing to a screen reader; should it
+// have the focus as it is covered, the focus goes to the one above it.
+void FormView::uncover() {
+    const auto& elements = m_form.layout().elements;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        QWidget* widget = m_widgets[i];
+        if (!widget || elements[i].kind != ElementKind::Button) continue;
+        QWidget* cover = widget->isHidden() ? nullptr : coverOf(widget);
+        const bool covered = cover != nullptr;
+        if (widget->property(kOutOfAccessibleTree).toBool() == covered) continue;
+        widget->setProperty(kOutOfAccessibleTree, covered);
+        widget->setFocusPolicy(covered ? Qt::NoFocus : focusPolicyOf(elements[i]));
+        if (covered && widget->hasFocus() && cover->focusPolicy() != Qt::NoFocus)
+            cover->setFocus(Qt::OtherFocusReason);
+        announceChildrenChanged(widget);
+    }
 }
 
 void FormView::wireElement(int index, QWidget* widget) {
     Form* form = &m_form;
     const QString name = form->layout().elements[std::size_t(index)].name;
     ElementHooks hooks;
-    hooks.click = [form, name] { form->click(name); };
+    // Only a click that does something is one a screen reader may offer.
+    if (form->handlesClick(name)) hooks.click = [form, name] { form->click(name); };
     hooks.key = [form, name](char16_t code) { form->keyPress(name, code); };
+    hooks.navigate = [form, name](NavigationKey key) { return form->navigate(name, key); };
     if (auto* button = dynamic_cast<ElementButton*>(widget)) {
         button->hooks = hooks;
-        QObject::connect(button, &QPushButton::clicked, button, hooks.click);
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [form, name] { form->click(name); });
     } else if (auto* label = dynamic_cast<ElementLabel*>(widget)) {
         label->hooks = hooks;
     } else if (auto* box = dynamic_cast<ElementTextBox*>(widget)) {
@@ -371,6 +489,7 @@ void FormView::wireElement(int index, QWidget* widget) {
 void FormView::mirror(int index, FormModel::Change change) {
     using Change = FormModel::Change;
     const FormModel::ElementState& state = m_form.model().state(index);
+    const ElementSpec& item = m_form.layout().elements[std::size_t(index)];
     QWidget* widget = m_widgets.at(std::size_t(index));
     if (!widget) {
         // An element not built yet is built from the model when it shows, as it is then; the
@@ -378,35 +497,31 @@ void FormView::mirror(int index, FormModel::Change change) {
         const bool shows = change == Change::Visible && state.visible;
         if (!shows && change != Change::Focus && change != Change::SelectAll) return;
         widget = this->widget(index);
-        if (!widget || shows) return;
+        if (!widget) return;
+        if (shows) return shown(item, widget);
     }
     switch (change) {
         case Change::Text:
-            if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(state.text);
-            if (auto* label = dynamic_cast<QLabel*>(widget)) {
-                label->setText(state.text);
-                fitLabel(label, m_form.layout().elements[std::size_t(index)],
-                         clientRect(m_form.layout()));
-            }
-            if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != state.text)
-                box->setText(state.text);
+            showText(item, state.text, widget);
             break;
         case Change::Visible:
             widget->setVisible(state.visible);
-            break;
+            return shown(item, widget);
         case Change::Enabled:
             widget->setEnabled(state.enabled);
             break;
         case Change::Border:
-            if (auto* picture = dynamic_cast<PictureWidget*>(widget))
+            if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
                 picture->setBorder(state.border);
+                announceChecked(picture);
+            }
             break;
-        case Change::Bold: {
-            QFont font = widget->font();
-            font.setBold(state.bold);
-            widget->setFont(font);
+        case Change::Bold:
+            showBold(widget, state.bold);
             break;
-        }
+        case Change::Tentative:
+            showTentative(widget, state.tentative);
+            break;
         case Change::Focus:
             widget->setFocus(Qt::OtherFocusReason);
             break;
@@ -414,18 +529,39 @@ void FormView::mirror(int index, FormModel::Change change) {
             if (auto* box = dynamic_cast<QLineEdit*>(widget)) box->selectAll();
             break;
     }
-    if (change == Change::Text || change == Change::Border) {
-        const QString name = accessibleNameOf(m_form, index);
-        if (!name.isEmpty()) widget->setAccessibleName(name);
+    if (change == Change::Text || change == Change::Tentative) renamed(index, widget);
+}
+
+void FormView::showText(const ElementSpec& item, const QString& text, QWidget* widget) {
+    if (auto* button = dynamic_cast<ElementButton*>(widget)) button->setCaption(text);
+    if (auto* label = dynamic_cast<QLabel*>(widget)) {
+        label->setText(text);
+        fitLabel(label, item, clientRect(m_form.layout()));
+        label->move(label->pos() + QPoint(m_shift, 0));
     }
-    // A score box is named after its row's label, so a new caption renames the boxes too.
-    if (change == Change::Text && dynamic_cast<QLabel*>(widget)) {
-        const auto& elements = m_form.layout().elements;
-        const QString& label = elements[std::size_t(index)].name;
-        for (std::size_t i = 0; i < elements.size(); ++i)
-            if (elements[i].labelledBy == label && m_widgets[i])
-                m_widgets[i]->setAccessibleName(accessibleNameOf(m_form, int(i)));
-    }
+    if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != text)
+        box->setText(text);
+}
+
+// An element came into view or went from it: the window holds other things now.
+void FormView::shown(const ElementSpec& item, QWidget* widget) {
+    announceChildrenChanged(widget);
+    if (m_describing.contains(item.name)) describe(item.name);
+    if (item.kind == ElementKind::Button) uncover();
+}
+
+// A new text gives the element a new name, and a score box is named after its row's label, so a
+// new caption renames the boxes too; a mark's new text is a new description of what it marks.
+void FormView::renamed(int index, QWidget* widget) {
+    const QString name = accessibleNameOf(m_form, index);
+    if (!name.isEmpty()) widget->setAccessibleName(name);
+    const auto& elements = m_form.layout().elements;
+    const QString& element = elements[std::size_t(index)].name;
+    if (m_describing.contains(element)) describe(element);
+    if (!dynamic_cast<QLabel*>(widget)) return;
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (elements[i].labelledBy == element && m_widgets[i])
+            m_widgets[i]->setAccessibleName(accessibleNameOf(m_form, int(i)));
 }
 
 void FormView::chainTabOrder() {
@@ -433,8 +569,10 @@ void FormView::chainTabOrder() {
     m_tabOrder.clear();
     std::vector<std::pair<int, QWidget*>> order;
     for (std::size_t i = 0; i < elements.size(); ++i) {
+        // Every element with a tab place, also one that takes no focus just now (a covered
+        // button), so that it has its place once it takes the focus again.
         QWidget* widget = m_widgets[i];
-        if (widget && elements[i].tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
+        if (widget && focusPolicyOf(elements[i]) != Qt::NoFocus)
             order.emplace_back(elements[i].tab, widget);
     }
     std::stable_sort(order.begin(), order.end(),
@@ -447,11 +585,11 @@ void FormView::chainTabOrder() {
 void FormView::place(QWidget* ownerTop) {
     const FormLayout& layout = m_form.layout();
     QWidget* top = m_top;
-    const QSize size(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    if (layout.frame == FrameStyle::Sizable)
-        top->resize(size);
-    else
-        top->setFixedSize(size);
+    const QSize size(twipsToPixels(layout.clientWidth) + 2 * m_shift,
+                     twipsToPixels(layout.clientHeight));
+    // The layout is absolute: a larger window would only show more background, a smaller one
+    // would cut elements off.
+    top->setFixedSize(size);
     // A Wayland compositor places every window itself (a dialog over its owner, which Qt names
     // to it) and never tells a client where anything is: a position asked for would be ignored.
     if (!clientPlacesWindows()) return;

@@ -5,6 +5,7 @@
 // into the form's element events. The toolkit owns one per open form.
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -37,7 +38,7 @@ class FormView {
     void mirror(int index, FormModel::Change change);
 
     // The accessible name of an element as a screen reader announces it ("Three of a Kind: 18",
-    // "Die 2: 5, held"); empty for elements that have none of their own.
+    // "Ones: 2 if scored now", "Die 2: 5"); empty for elements that have none of their own.
     static QString accessibleNameOf(const Form& form, int element);
 
   private:
@@ -46,6 +47,13 @@ class FormView {
     void chainTabOrder();
     void addShortcuts(const IsOpen& isOpen);
     void place(QWidget* ownerTop);
+    void nameForScreenReaders(int index, QWidget* widget);
+    void showText(const ElementSpec& item, const QString& text, QWidget* widget);
+    void shown(const ElementSpec& item, QWidget* widget);
+    void renamed(int index, QWidget* widget);
+    QString descriptionOf(const ElementSpec& item) const;
+    void describe(const QString& mark);
+    void uncover();
 
     Form& m_form;
     QPointer<QWidget> m_top;
@@ -53,6 +61,9 @@ class FormView {
     // By element index; null for hidden fields and for elements that have not been shown yet.
     std::vector<QPointer<QWidget>> m_widgets;
     std::vector<QPointer<QWidget>> m_tabOrder;
+    // The labels that describe other elements (the coach's marks under the dice).
+    QSet<QString> m_describing;
+    int m_shift = 0;  // pixels every element lies right of where the layout puts it
 };
 
 }  // namespace korvex

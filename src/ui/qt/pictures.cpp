@@ -103,6 +103,40 @@ void paintHoldFrame(QPainter& painter, const QRectF& face) {
     painter.restore();
 }
 
+namespace {
+
+// Four bands of `thickness` along the inside of `outer`.
+void fillBand(QPainter& painter, const QRectF& outer, double thickness, const QColor& colour) {
+    painter.fillRect(QRectF(outer.left(), outer.top(), outer.width(), thickness), colour);
+    painter.fillRect(QRectF(outer.left(), outer.bottom() - thickness, outer.width(), thickness),
+                     colour);
+    painter.fillRect(QRectF(outer.left(), outer.top(), thickness, outer.height()), colour);
+    painter.fillRect(QRectF(outer.right() - thickness, outer.top(), thickness, outer.height()),
+                     colour);
+}
+
+}  // namespace
+
+void paintFocusRing(QPainter& painter, const QRectF& around, int gap, const QColor& colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF base = snapped(painter, around);
+    const double scale = deviceScale(painter);
+    // The gap in whole device pixels per logical one, the band two logical pixels rounded to
+    // whole device pixels: 2, 3 and 4 of them at 1x, 1.5x and 2x.
+    const double unit = std::max(1.0, std::round(scale)) / scale;
+    const double band = std::max(2.0, std::round(2 * scale)) / scale;
+    const double out = gap * unit + band;
+    fillBand(painter, base.adjusted(-out, -out, out, out), band, colour);
+    painter.restore();
+}
+
+QRectF focusRingBounds(const QRectF& around, int gap) {
+    // Generous by a pixel, for the rounding to whole device pixels.
+    const double out = 2.0 * gap + 4 + 1;
+    return around.adjusted(-out, -out, out, out);
+}
+
 void paintRollFace(QPainter& painter, const QRectF& rect, int pips) {
     paintFace(painter, rect, QColor(0, 128, 128), QColor(0, 24, 24), pips, 0.22);
 }

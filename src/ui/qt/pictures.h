@@ -15,6 +15,11 @@ void paintDieFace(QPainter& painter, const QRectF& rect, int pips);
 // face's own outline. It lies outside `face`, within kHoldFrameMargin pixels of it.
 void paintHoldFrame(QPainter& painter, const QRectF& face);
 inline constexpr int kHoldFrameMargin = 3;
+// The focus ring: a band two pixels wide (whole device pixels at any scale, never thinner than
+// two of them) around `around`, `gap` pixels apart from it.
+void paintFocusRing(QPainter& painter, const QRectF& around, int gap, const QColor& colour);
+// Where that band lies, outer edge, for repainting: `around` grown by the gap and the band.
+QRectF focusRingBounds(const QRectF& around, int gap);
 // A roll-indicator face: a teal die with `pips` dark pips.
 void paintRollFace(QPainter& painter, const QRectF& rect, int pips);
 // The program's icon: a die.

@@ -7,12 +7,17 @@
 #include <QTimer>
 
 #include "korvex_version.h"
+#include "ui/qt/accessibility.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/toolkit_window.h"
 
 namespace korvex {
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() {
+    installAccessibility();
+    installFocusRings();
+}
 
 QtToolkit::~QtToolkit() {
     // The forms may already be gone: silence every frame before any of them goes, so that no
@@ -64,29 +69,15 @@ void QtToolkit::queueActivate(Form& form) {
     });
 }
 
-namespace {
-
-// Whether a later sibling, lying above it, hides the whole of the widget (New Game under START).
-bool isCovered(const QWidget* widget) {
-    const QObjectList& siblings = widget->parentWidget()->children();
-    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size();
-         ++i) {
-        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
-        if (above && !above->isHidden() && above->geometry().contains(widget->geometry()))
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 void QtToolkit::showWindow(Window& window) {
     // A window opens with the focus where its load step put it, else on the first element in
     // tab order that can take it and that the player can see.
     QWidget* top = window.top();
     if (!top->focusWidget()) {
         for (QWidget* widget : window.view->tabOrder()) {
-            if (widget && !widget->isHidden() && widget->isEnabled() && !isCovered(widget)) {
+            // A covered button (New Game under START) takes no focus.
+            if (widget && !widget->isHidden() && widget->isEnabled() &&
+                widget->focusPolicy() != Qt::NoFocus) {
                 widget->setFocus(Qt::TabFocusReason);
                 break;
             }
