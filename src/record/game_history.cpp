@@ -112,6 +112,24 @@ std::optional<GameRecord> GameHistory::game(qint64 id) {
     return stored ? stored->game(id) : std::nullopt;
 }
 
+bool GameHistory::storeLuck(const std::vector<GameLuck>& luck) {
+    GameStore* stored = store();
+    return stored && stored->storeLuck(luck, GameStore::kBoardWaitMs);
+}
+
+PracticeRecord GameHistory::practice() {
+    GameStore* stored = store();
+    std::optional<PracticeRecord> kept = stored ? stored->practice() : std::nullopt;
+    return kept ? std::move(*kept) : PracticeRecord{};
+}
+
+bool GameHistory::storeAnswer(PracticeAnswer& answer, const PracticeSlot& slot) {
+    GameStore* stored = store();
+    if (stored && stored->storeAnswer(answer, slot, GameStore::kBoardWaitMs)) return true;
+    reportRefusal(storeFailure());
+    return false;
+}
+
 void GameHistory::report(const QString& text, const StoreFailure& failure) {
     if (m_reporter) m_reporter(withDetail(text, failure), Text::tr("Game Record"));
 }

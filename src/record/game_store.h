@@ -13,6 +13,7 @@
 
 #include "record/game_record.h"
 #include "record/game_summary.h"
+#include "record/practice_record.h"
 
 namespace korvex {
 
@@ -53,6 +54,15 @@ class GameStore {
     virtual std::optional<std::vector<GameSummary>> summaries() = 0;
     // One stored game with all its moves.
     virtual std::optional<GameRecord> game(qint64 id) = 0;
+
+    // Keeps each game's luck and points given up, in one transaction.
+    virtual bool storeLuck(const std::vector<GameLuck>& luck, int waitMs) = 0;
+
+    // What Practice has kept; nothing when the store cannot be read.
+    virtual std::optional<PracticeRecord> practice() = 0;
+    // Stores an answer and the answered position's new place in the schedule, together; gives
+    // the answer its number.
+    virtual bool storeAnswer(PracticeAnswer& answer, const PracticeSlot& slot, int waitMs) = 0;
 
     virtual const StoreFailure& failure() const = 0;
     // The failure in one line, for logs and tools.

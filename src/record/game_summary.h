@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <array>
+#include <optional>
 
 #include "record/game_record.h"
 
@@ -16,13 +17,17 @@ struct GameSummary {
     int total = 0, bonus = 0, extra = 0;
     bool forced = false, coach = false;
     std::array<int, kCategoryCount> points{};  // each category's points, card order
+    // The game's luck and the expected points its decisions gave up, once the coach's table
+    // has judged it (games recorded before the table was ready are judged later).
+    std::optional<double> luck, givenUp;
 
     friend bool operator==(const GameSummary&, const GameSummary&) = default;
 };
 
 inline GameSummary summaryOf(const GameRecord& record) {
     return {record.id,    record.started, record.finished, record.total,           record.bonus,
-            record.extra, record.forced,  record.coach,    record.categoryPoints()};
+            record.extra, record.forced,  record.coach,    record.categoryPoints(),
+            {},           {}};
 }
 
 }  // namespace korvex

@@ -464,4 +464,17 @@ std::unique_ptr<GameStore> openGameDatabase(const QString& path, QString&) {
     return std::make_unique<GameDatabase>(path);
 }
 
+// Written next, with schema version 2.
+bool GameDatabase::storeLuck(const std::vector<GameLuck>&, int) {
+    m_failure = {StoreFailure::Kind::Refused, QStringLiteral("not yet"), {}};
+    return false;
+}
+std::optional<PracticeRecord> GameDatabase::practice() {
+    return PracticeRecord{};
+}
+bool GameDatabase::storeAnswer(PracticeAnswer&, const PracticeSlot&, int) {
+    m_failure = {StoreFailure::Kind::Refused, QStringLiteral("not yet"), {}};
+    return false;
+}
+
 }  // namespace korvex

@@ -43,6 +43,9 @@ class GameDatabase : public GameStore {
     bool store(GameRecord* records, std::size_t count, int waitMs) override;
     std::optional<std::vector<GameSummary>> summaries() override;
     std::optional<GameRecord> game(qint64 id) override;
+    bool storeLuck(const std::vector<GameLuck>& luck, int waitMs) override;
+    std::optional<PracticeRecord> practice() override;
+    bool storeAnswer(PracticeAnswer& answer, const PracticeSlot& slot, int waitMs) override;
     const StoreFailure& failure() const override { return m_failure; }
     std::optional<QString> takeSetAside() override;
 
