@@ -50,7 +50,10 @@ std::optional<PracticeGrade> PracticeSession::answer(const PracticeMove& move, Q
     const PracticeSlot slot =
         rescheduled(*m_position, before == m_record.schedule.end() ? nullptr : &*before,
                     grade->givenUp, int(m_record.answers.size()) + 1);
+    // A refused answer is not kept anywhere: the record stays as it is, so the position comes
+    // back as if it had not been answered, as the player is told.
     m_kept = m_history.storeAnswer(answer, slot);
+    if (!m_kept) return grade;
     m_record.answers.push_back(answer);
     if (before == m_record.schedule.end())
         m_record.schedule.push_back(slot);

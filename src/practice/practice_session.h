@@ -3,7 +3,7 @@
 // One sitting of Practice over the record of games: it finds the positions (from the player's
 // recorded games, or from the coach's own for a player with none), poses them in the schedule's
 // order, grades each answer against the coach's table and keeps the answer and the position's new
-// place in the record. An answer the record refuses is still counted for this sitting. Practice
+// place in the record. An answer the record refuses is graded but not counted. Practice
 // never plays a game: nothing here reaches the high-score table or the list of games.
 
 #include <QDateTime>
@@ -42,7 +42,8 @@ class PracticeSession {
     const PracticeRecord& record() const { return m_record; }
     // The positions come from games the coach played, the player having none of their own.
     bool fromCoachGames() const { return m_fromCoach; }
-    // The last answer could not be written to the record (the player was told why).
+    // Whether the last answer was written to the record; one that was not (the player was told
+    // why) leaves the schedule and the proficiency as they were.
     bool lastAnswerKept() const { return m_kept; }
 
   private:

@@ -307,7 +307,7 @@ void PracticeWindow::answer(const PracticeMove& move) {
     QString text = gradeText(*grade);
     if (!m_session->lastAnswerKept())
         text += QLatin1Char(' ') +
-                Text::tr("The record could not keep this answer; it counts for now only.");
+                Text::tr("The record could not keep this answer, so it does not count.");
     setAnswering(false);
     m_next->setEnabled(true);
     m_next->setDefault(true);

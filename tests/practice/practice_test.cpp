@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Practice without a window: the schedule's boxes and order, the proficiency figure, positions
 // taken from recorded games and from the coach's own, grades that agree with the coach's replay,
-// and a sitting whose answers reach the record's store.
+// and a sitting whose answers reach the record's store (a refused one counts for nothing).
 
 #include <gtest/gtest.h>
 
@@ -205,7 +205,7 @@ PracticeMove anyMove(const PracticePosition& p) {
     return {};
 }
 
-TEST(PracticeSitting, answersReachTheStoreAndARefusalIsToldButCounted) {
+TEST(PracticeSitting, answersReachTheStoreAndARefusalIsToldAndNotCounted) {
     auto owned = std::make_unique<PracticeStore>();
     PracticeStore* store = owned.get();
     GameHistory history("unused.sqlite",
@@ -237,7 +237,8 @@ TEST(PracticeSitting, answersReachTheStoreAndARefusalIsToldButCounted) {
     ASSERT_TRUE(sitting.answer(anyMove(*sitting.position()), when));
     EXPECT_FALSE(sitting.lastAnswerKept());
     EXPECT_EQ(store->kept.answers.size(), 1u);
-    EXPECT_EQ(sitting.record().answers.size(), 2u);
+    EXPECT_EQ(sitting.record().answers.size(), 1u);
+    EXPECT_EQ(sitting.record().schedule.size(), 1u);
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains("the disk is full")) << qPrintable(told[0]);
     // A new sitting reads what the store kept and goes on from there.
