@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // korvex-record-screenshots DIR [--focus]: renders the windows of the record of games on the
 // offscreen platform and saves them as PNGs in DIR: the Statistics window on each of its chart
-// tabs, the review of a game, and the board at the end of a game with the coach on and with it
-// off; with --focus also the two windows with the focus on each kind of element they hold. The
-// games are generated into a temporary folder; the player's own files are never touched. The
-// windows speak the language the locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...).
+// tabs, the review of a game, a Practice position, and the board at the end of a game with the
+// coach on and with it off; with --focus also the two windows with the focus on each kind of
+// element they hold. The games are generated into a temporary folder; the player's own files are
+// never touched. The windows speak the language the locale variables ask for (LANGUAGE=de,
+// LANG=fr_FR.UTF-8, ...).
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "hiscores/settings_file_store.h"
 #include "record/game_history.h"
 #include "record/sqlite/game_database.h"
+#include "record_windows/dice_pictures.h"
 #include "record_windows/record_windows.h"
 #include "support/game_generator.h"
 #include "ui/qt/focus_ring.h"
@@ -126,6 +128,15 @@ int main(int argc, char** argv) {
     windows.showReview(games.back());
     if (!save(windows.review(), out.filePath("review.png"))) return 1;
     if (focusShots && !saveFocused(windows.review(), out, QStringLiteral("review"))) return 1;
+    // Practice after an answer: the first die held and rolled for, and the coach's grade.
+    windows.showPractice();
+    for (QAbstractButton* button : windows.practice()->findChildren<QAbstractButton*>()) {
+        auto* die = dynamic_cast<DieButton*>(button);
+        if (die && die->position() == 1) die->click();
+        if (button->text() == QStringLiteral("Roll") && button->isEnabled()) button->click();
+    }
+    if (!save(windows.practice(), out.filePath("practice.png"))) return 1;
+    if (focusShots && !saveFocused(windows.practice(), out, QStringLiteral("practice"))) return 1;
 
     // The end of a game on the board, with and without the coach's panel; a full high-score
     // table keeps the initials dialog away.

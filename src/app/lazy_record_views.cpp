@@ -48,4 +48,8 @@ void LazyRecordViews::showReview(const GameRecord& record) {
         v->showReview(record);
 }
 
+void LazyRecordViews::showPractice() {
+    if (RecordViews* v = views(QCoreApplication::translate("Form1", "Practice"))) v->showPractice();
+}
+
 }  // namespace korvex

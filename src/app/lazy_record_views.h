@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The board's "Statistics" and "Review" links, as the running game provides them: the windows
-// live in a module (korvex-records) that is loaded the first time a player asks for one, so
+// The board's "Statistics", "Review" and "Practice" links, as the running game provides them: the
+// windows live in a module (korvex-records) that is loaded the first time a player asks for one, so
 // that starting the game never loads the chart libraries. A module that cannot be loaded is
 // reported once per request, and the game goes on.
 
@@ -26,6 +26,7 @@ class LazyRecordViews : public RecordViews {
 
     void showStatistics() override;
     void showReview(const GameRecord& record) override;
+    void showPractice() override;
     bool loaded() const { return m_views != nullptr; }
 
   private:

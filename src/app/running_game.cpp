@@ -20,7 +20,8 @@ RunningGame::RunningGame(Toolkit& toolkit, RandomSource& random, SettingsStore& 
         reporter);
     m_board.setHistory(m_history);
     m_board.setRecordLinks({[this] { m_recordWindows->showStatistics(); },
-                            [this](const GameRecord& game) { m_recordWindows->showReview(game); }});
+                            [this](const GameRecord& game) { m_recordWindows->showReview(game); },
+                            [this] { m_recordWindows->showPractice(); }});
 }
 
 void RunningGame::report(const QString& text, const QString& title) {

@@ -2,8 +2,8 @@
 #pragma once
 // The one assembly of a running game: the high-score table over a store, the board that plays
 // with the given dice and reports through the given toolkit, and, when a record of games is
-// given, the record wired to the board with its Statistics and Review windows. The desktop
-// program, the tests, the benchmarks and the tools all put a game together through here.
+// given, the record wired to the board with its Statistics, Review and Practice windows. The
+// desktop program, the tests, the benchmarks and the tools all put a game together through here.
 
 #include <memory>
 

@@ -58,6 +58,7 @@ void Form1::wireHandlers() {
     onClick(QStringLiteral("lblHint"), [this] { lblHint_Click(); });
     onClick(QStringLiteral("lblStatistics"), [this] { lblStatistics_Click(); });
     onClick(QStringLiteral("lblReview"), [this] { lblReview_Click(); });
+    onClick(QStringLiteral("lblPractice"), [this] { lblPractice_Click(); });
     onClick(kRoll, [this] { CB_Roll_Click(); });
     onKeyPress(kRoll, [this](char16_t key) { CB_Roll_KeyPress(key); });
     onClick(kSave, [this] { CB_Save_Click(); });
@@ -247,6 +248,10 @@ void Form1::recordEnd() {
 
 void Form1::lblStatistics_Click() {
     if (m_links.statistics) m_links.statistics();
+}
+
+void Form1::lblPractice_Click() {
+    if (m_links.practice) m_links.practice();
 }
 
 void Form1::lblReview_Click() {

@@ -22,10 +22,12 @@ namespace korvex {
 class FrmAbout;
 class FrmHowToPlay;
 
-// The windows of the record of games, as the board's "Statistics" and "Review" links open them.
+// The windows of the record of games, as the board's "Statistics", "Review" and "Practice" links
+// open them.
 struct RecordLinks {
     std::function<void()> statistics;
     std::function<void(const GameRecord&)> review;
+    std::function<void()> practice;
 };
 
 class Form1 : public Form {
@@ -55,6 +57,7 @@ class Form1 : public Form {
     void lblHint_Click();
     void lblStatistics_Click();  // "Statistics"
     void lblReview_Click();      // "Review", shown once a game is over
+    void lblPractice_Click();    // "Practice"
     // F1: the window that explains the game.
     void showHowToPlay();
 

@@ -212,11 +212,11 @@ void addStartFrameAndLinks(std::vector<ElementSpec>& out) {
     //: Read together with the "About" link below it: "Help/ About".
     ElementSpec help = caption("Label20", QT_TRANSLATE_NOOP("Form1", "Help/"), 9720, 7440, 495, 255,
                                Align::Center);
-    help.back = kClear, help.font = kLinkFont, help.link = true, help.tab = kLinkTabs + 2;
+    help.back = kClear, help.font = kLinkFont, help.link = true, help.tab = kLinkTabs + 3;
     out.push_back(help);
     ElementSpec about = caption("Label19", QT_TRANSLATE_NOOP("Form1", "About"), 9720, 7680, 495,
                                 255, Align::Center);
-    about.font = kLinkFont, about.link = true, about.tab = kLinkTabs + 3;
+    about.font = kLinkFont, about.link = true, about.tab = kLinkTabs + 4;
     out.push_back(about);
 }
 
@@ -231,9 +231,24 @@ void addStatusLines(std::vector<ElementSpec>& out) {
     out.push_back(forced);
 }
 
-// The record of games: a "Statistics" link left of "Hint", and a "Review" link under the coach's
-// panel that shows once a game is over, whether the coach is on or not.
+// The record of games: "Practice" and "Statistics" links left of "Hint", and a "Review" link under
+// the coach's panel that shows once a game is over, whether the coach is on or not.
 void addRecordLinks(std::vector<ElementSpec>& out) {
+    // First of the links for Tab, as it is the leftmost; Ctrl+P, as in "practise".
+    out.push_back(
+        {.name = QStringLiteral("lblPractice"),
+         .left = 7140,
+         .top = 7560,
+         .width = 960,
+         .height = 255,
+         .caption = QCoreApplication::translate("Form1", QT_TRANSLATE_NOOP("Form1", "Practice")),
+         .font = kLinkFont,
+         .align = Align::Center,
+         .fore = kBlack,
+         .back = kTeal,
+         .tab = kLinkTabs,
+         .shortcut = QStringLiteral("Ctrl+P"),
+         .link = true});
     out.push_back(
         {.name = QStringLiteral("lblStatistics"),
          .left = 8160,
@@ -245,7 +260,7 @@ void addRecordLinks(std::vector<ElementSpec>& out) {
          .align = Align::Center,
          .fore = kBlack,
          .back = kTeal,
-         .tab = kLinkTabs,
+         .tab = kLinkTabs + 1,
          .shortcut = QStringLiteral("Ctrl+T"),
          .link = true});
     out.push_back(
@@ -258,7 +273,7 @@ void addRecordLinks(std::vector<ElementSpec>& out) {
          .font = kLinkFont,
          .fore = kBlack,
          .back = kTeal,
-         .tab = kLinkTabs + 4,
+         .tab = kLinkTabs + 5,
          .visible = false,
          .shortcut = QStringLiteral("Ctrl+R"),
          .link = true});
@@ -270,7 +285,7 @@ void addCoach(std::vector<ElementSpec>& out) {
     ElementSpec hint =
         caption("lblHint", QT_TRANSLATE_NOOP("Form1", "Hint"), 9120, 7560, 495, 255, Align::Center);
     hint.font = kLinkFont, hint.shortcut = QStringLiteral("Ctrl+H"), hint.link = true;
-    hint.tab = kLinkTabs + 1;
+    hint.tab = kLinkTabs + 2;
     out.push_back(hint);
     addRecordLinks(out);
     const char* captions[] = {QT_TRANSLATE_NOOP("Form1", "Coach"), "", "", "", ""};

@@ -47,4 +47,12 @@ void RecordWindows::showReview(const GameRecord& record) {
     open(m_review.get(), QSize(820, 680));
 }
 
+void RecordWindows::showPractice() {
+    if (!m_practice) m_practice = std::make_unique<PracticeWindow>(m_history, m_table);
+    // A window still open keeps the position the player is on; one opened afresh reads the
+    // record again, so games finished since count too.
+    if (!m_practice->isVisible()) m_practice->reload();
+    open(m_practice.get(), QSize(640, 540));
+}
+
 }  // namespace korvex

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The entry point of the module that holds the Statistics and Review windows, as the module
-// defines it and as the game looks it up the first time a player opens one of them. Nothing of
-// Qt Widgets or Qt Charts shows here, so the game includes it without loading either.
+// The entry point of the module that holds the Statistics, Review and Practice windows, as the
+// module defines it and as the game looks it up the first time a player opens one of them. Nothing
+// of Qt Widgets or Qt Charts shows here, so the game includes it without loading either.
 
 #include <functional>
 
@@ -18,6 +18,7 @@ class RecordViews {
     virtual ~RecordViews() = default;
     virtual void showStatistics() = 0;
     virtual void showReview(const GameRecord& record) = 0;
+    virtual void showPractice() = 0;
 };
 
 // Gives the coach's table, or null while it is being made.
@@ -26,7 +27,8 @@ using TableSource = std::function<const CoachTable*()>;
 }  // namespace korvex
 
 extern "C" {
-// The windows over `history`, owned by the caller; a review takes the coach's table from `table`.
+// The windows over `history`, owned by the caller; a review and Practice take the coach's table
+// from `table`.
 korvex::RecordViews* korvexCreateRecordViews(korvex::GameHistory& history,
                                              korvex::TableSource table);
 }

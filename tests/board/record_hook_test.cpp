@@ -174,7 +174,8 @@ TEST_F(RecordHook, theEndOfAGameIsSummedUpBesideTheReviewLink) {
 }
 
 // The one assembly wires the record to the board: a game finished there lands in the history's
-// file, and a Statistics window whose module is not beside the program is told on the board.
+// file, and a Statistics or Practice window whose module is not beside the program is told on
+// the board.
 TEST(RunningGameRecord, theAssemblyRecordsEveryGameAndReportsOnTheBoard) {
     ensureCoreApplication();
     QTemporaryDir dir;
@@ -206,6 +207,10 @@ TEST(RunningGameRecord, theAssemblyRecordsEveryGameAndReportsOnTheBoard) {
     ASSERT_EQ(toolkit.messages().size(), before + 1);
     EXPECT_EQ(toolkit.messages().back().title, "Statistics");
     EXPECT_TRUE(toolkit.messages().back().text.contains("module"));
+    // Practice opens from its link through the same module.
+    board.click(QStringLiteral("lblPractice"));
+    ASSERT_EQ(toolkit.messages().size(), before + 2);
+    EXPECT_EQ(toolkit.messages().back().title, "Practice");
 }
 
 }  // namespace

@@ -25,12 +25,13 @@ coach core
 record core
 record/sqlite core record
 review core coach record
+practice core coach record review
 ui .
 ui/qt . ui
 hiscores ui
 about . core ui
 board core coach record review ui hiscores about
-record_windows core coach record review
+record_windows core coach record review practice
 RULES
 if [ -s "$found" ]; then
     echo "Includes against the layers:"

@@ -140,7 +140,8 @@ TEST_F(KeyboardPlay, tabReachesEveryDieAndScoreBoxAfterTheStoredOrder) {
         if (!c.upper) expected << categoryFields(c.id).scoreBox;
     expected << "Total";
     for (int p = 1; p <= 5; ++p) expected << dieName(board.model().text(faceField(p)).toInt(), p);
-    expected << "lblStatistics"
+    expected << "lblPractice"
+             << "lblStatistics"
              << "lblHint"
              << "Label20"
              << "Label19"
@@ -194,7 +195,7 @@ TEST_F(KeyboardPlay, arrowKeysWalkTheDiceTheButtonsAndTheCard) {
     } steps[] = {{Qt::Key_Up, "", die(2)},          {Qt::Key_Right, "", die(3)},
                  {Qt::Key_Space, " ", die(3)},      {Qt::Key_Down, "", "CB_Roll"},
                  {Qt::Key_Down, "", "Score1"},      {Qt::Key_End, "", "ScoreChance"},
-                 {Qt::Key_Left, "", "Subtotal"},       {Qt::Key_Home, "", "Score1"},
+                 {Qt::Key_Left, "", "Subtotal"},    {Qt::Key_Home, "", "Score1"},
                  {Qt::Key_Return, "\r", "CB_Save"}, {Qt::Key_Left, "", "CB_Roll"}};
     for (const auto& step : steps) {
         pressKey(focused(), step.key, step.text);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/game_generator.h"
+#include "practice/game_generator.h"
 
 namespace korvex {
 
