@@ -30,7 +30,7 @@ ui/qt . ui
 hiscores ui
 about . core ui
 board core coach record review ui hiscores about
-record_windows core coach record review
+record_windows core coach record review ui/qt
 RULES
 if [ -s "$found" ]; then
     echo "Includes against the layers:"
