@@ -67,7 +67,7 @@ constexpr int kHeldRole = Qt::UserRole + 1;
 class DiceDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    static constexpr int kFace = 20;
+    static constexpr int kFace = 16;
     static constexpr int kSlot = kFace + 2 * kHoldFrameMargin + 2;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -116,6 +116,9 @@ QChart* trendChart(const Trend& trend, const TrendNames& names, double top) {
     each->replace(points);
     average->replace(smooth);
     styleTrend(each, average);
+    // A line through a few games hides them, and through one game shows nothing: mark each.
+    each->setPointsVisible(points.size() <= 40);
+    each->setMarkerSize(7);
     chart->addSeries(each);
     chart->addSeries(average);
     auto* y = new QValueAxis;
@@ -147,7 +150,7 @@ double highest(const Trend& trend) {
 
 QChart* totalsHistogram(const GameStatistics& statistics, QString& description) {
     QChart* chart = newChart(Text::tr("How often each total was scored"));
-    Histogram h = histogramOf(statistics.totals, 20);
+    Histogram h = histogramOf(statistics.totals, 30);
     if (!h.counts.empty()) widen(h, 10);
     auto* games = new QBarSet(Text::tr("Games"));
     QStringList bands;
@@ -198,7 +201,7 @@ QChart* totalsOverTime(const GameStatistics& statistics, QString& description) {
     QChart* chart = trendChart(trend,
                                {Text::tr("Totals over time"), Text::tr("Total"), Text::tr("Total"),
                                 Text::tr("Mean total of each %1 games")},
-                               std::max(100, statistics.best + 10));
+                               std::max(100.0, highest(trend) + 10));
     description = trend.points.empty()
                       ? Text::tr("No games yet.")
                       : Text::tr(
@@ -248,6 +251,8 @@ QChart* practiceOverAnswers(const std::vector<double>& proficiency, QString& des
     QPen bold(QColor(200, 60, 20));
     bold.setWidthF(2.5);
     line->setPen(bold);
+    line->setPointsVisible(points.size() <= 40);
+    line->setMarkerSize(7);
     chart->addSeries(line);
     auto* x = new QValueAxis;
     x->setTitleText(Text::tr("Answer"));
