@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coach/coach_service.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace korvex {
 
-CoachService::CoachService()
-    : CoachService([](const std::atomic<bool>& cancel) {
-          return CoachTable::solve(CoachRules::korvex(), 2, &cancel);
-      }) {}
+QString CoachService::defaultCachePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+           QStringLiteral("/coach-table.bin");
+}
+
+CoachService::Builder CoachService::cachedBuilder(QString path) {
+    return [path = std::move(path)](const std::atomic<bool>& cancel) {
+        const CoachRules rules = CoachRules::korvex();
+        if (auto kept = CoachTable::load(rules, path)) return kept;
+        std::unique_ptr<CoachTable> table = CoachTable::solve(rules, 2, &cancel);
+        // A cache that cannot be written only means the next run solves the table again.
+        if (table && QDir().mkpath(QFileInfo(path).absolutePath())) table->save(path);
+        return table;
+    };
+}
+
+CoachService::CoachService() : CoachService(cachedBuilder(defaultCachePath())) {}
 
 CoachService::CoachService(Builder builder) : m_builder(std::move(builder)) {}
 

@@ -20,7 +20,8 @@ class CoachService {
     // Makes the table; must return null once `cancel` reads true.
     using Builder = std::function<std::unique_ptr<CoachTable>(const std::atomic<bool>& cancel)>;
 
-    // Solves this game's rules on both cores.
+    // This game's table, read from the per-user cache, or else solved on both cores and kept
+    // there for the next run.
     CoachService();
     explicit CoachService(Builder builder);
     // Stops a build still running and waits for the worker.
@@ -33,6 +34,9 @@ class CoachService {
     // thread `context` lives in, and destroy the service on that thread too.
     void start(QObject* context, std::function<void()> onReady);
     bool started() const { return m_started; }
+    static QString defaultCachePath();
+    // Reads the table from `path`, or solves it and writes it there.
+    static Builder cachedBuilder(QString path);
     bool ready() const { return table() != nullptr; }
     // Null until the table is ready.
     const CoachTable* table() const { return m_published.load(std::memory_order_acquire); }

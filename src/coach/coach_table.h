@@ -6,6 +6,7 @@
 // backwards from the states with one category left, and never changes afterwards, so any number
 // of threads may read it.
 
+#include <QString>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -56,6 +57,12 @@ class CoachTable {
     double commitValue(const CoachState& state, int category, int roll) const;
     // The values of a whole turn played from this state.
     TurnValues turn(const CoachState& state) const;
+
+    // The table kept in a file, so that a later run has it at once instead of solving it again:
+    // written whole or not at all. load() gives null for a file that is missing, for other
+    // rules, of another layout, cut short or changed in any byte.
+    bool save(const QString& path) const;
+    static std::unique_ptr<CoachTable> load(const CoachRules& rules, const QString& path);
 
     std::size_t bytes() const;
     std::size_t statesSolved() const { return m_statesSolved; }

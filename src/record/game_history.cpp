@@ -125,8 +125,26 @@ PracticeRecord GameHistory::practice() {
 
 bool GameHistory::storeAnswer(PracticeAnswer& answer, const PracticeSlot& slot) {
     GameStore* stored = store();
-    if (stored && stored->storeAnswer(answer, slot, GameStore::kBoardWaitMs)) return true;
-    reportRefusal(storeFailure());
+    const bool kept = stored && stored->storeAnswer(answer, slot, GameStore::kBoardWaitMs);
+    reportSetAside();
+    if (kept) {
+        m_answerRefusalReported = false;
+        return true;
+    }
+    // Once until an answer is kept again: every answer of a session must not bring a box.
+    if (m_answerRefusalReported) return false;
+    m_answerRefusalReported = true;
+    const StoreFailure failure = storeFailure();
+    const QString file = QDir::toNativeSeparators(path());
+    report(failure.kind == StoreFailure::Kind::Newer
+               ? Text::tr("Your practice answers cannot be kept in %1: it was written by a newer "
+                          "version of Korvex, and this version cannot add to it. The file is left "
+                          "as it is.")
+                     .arg(file)
+               : Text::tr("Your practice answer could not be written to %1: %2. It is not kept, "
+                          "and the position comes back as if it had not been answered.")
+                     .arg(file, failure.cause),
+           failure);
     return false;
 }
 

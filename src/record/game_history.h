@@ -84,6 +84,7 @@ class GameHistory {
     QString m_readProblem;
     bool m_refusalReported = false;  // since the last write that worked
     bool m_newerReported = false;    // for the whole run: such a file stays as it is
+    bool m_answerRefusalReported = false;
 };
 
 }  // namespace korvex

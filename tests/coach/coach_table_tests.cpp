@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <cmath>
 
 #include "coach/coach_table.h"
@@ -207,6 +209,46 @@ TEST(DiceHands, fullHouseOfFiveAlikeFollowsTheRules) {
     EXPECT_EQ(DiceHands(CoachRules::korvex()).points(fullHouse, roll), 25);
     EXPECT_EQ(DiceHands(CoachRules::classic()).points(fullHouse, roll), 0);
     EXPECT_EQ(DiceHands(CoachRules::classic()).points(int(CategoryId::Korvex), roll), 50);
+}
+
+// The cached table is the solved one, value for value; any file that is not exactly what this
+// version wrote for these rules is refused, so a damaged cache is solved afresh, never used.
+TEST(CoachTableFile, readsBackWhatWasSavedAndRefusesAnyOtherFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("coach-table.bin"));
+    const CoachTable& solved = korvexTable();
+    ASSERT_TRUE(solved.save(path));
+    const std::unique_ptr<CoachTable> read = CoachTable::load(CoachRules::korvex(), path);
+    ASSERT_TRUE(read);
+    const CoachState middle = onlyOpen({2, 7, 9, 11, 12}, 40, true);
+    for (const CoachState& state : {CoachState{}, middle}) {
+        const TurnValues a = solved.turn(state), b = read->turn(state);
+        EXPECT_EQ(a.keepTwoLeft, b.keepTwoLeft);
+        EXPECT_EQ(solved.stateValue(state), read->stateValue(state));
+    }
+    EXPECT_FALSE(read->reachable({1u, 7, false}));  // unreachable stays unreachable
+    EXPECT_FALSE(CoachTable::load(CoachRules::classic(), path));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } spoilt[] = {
+        {"cut short", good.left(good.size() - 1)},
+        {"a value changed", QByteArray(good).replace(4000, 1, QByteArray(1, char(good[4000] ^ 1)))},
+        {"another layout", QByteArray(good).replace(8, 1, "\x09")},
+        {"empty", QByteArray()},
+    };
+    for (const auto& s : spoilt) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(s.bytes);
+        file.close();
+        EXPECT_FALSE(CoachTable::load(CoachRules::korvex(), path)) << s.what;
+    }
+    EXPECT_FALSE(CoachTable::load(CoachRules::korvex(), dir.filePath(QStringLiteral("none"))));
 }
 
 }  // namespace

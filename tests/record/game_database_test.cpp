@@ -136,6 +136,63 @@ TEST_F(GameDatabaseTest, aFileFromANewerGameIsLeftAloneAndTheGameKept) {
     EXPECT_EQ(games->game(summaries[0].id), game);
 }
 
+TEST_F(GameDatabaseTest, anOlderFileIsBroughtUpToDateInPlaceAndKeepsLuckAndPractice) {
+    std::vector<GameRecord> written;
+    {
+        GameDatabase database(file());
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(database.store(written.emplace_back(generator.next())));
+    }
+    // The file as the first version of the record left it: no judgement, no practice.
+    for (const char* sql : {"ALTER TABLE games DROP COLUMN luck",
+                            "ALTER TABLE games DROP COLUMN given_up", "DROP TABLE practice_answers",
+                            "DROP TABLE practice_positions", "PRAGMA user_version = 1"})
+        scalar(QString::fromLatin1(sql), false);
+
+    GameDatabase database(file());
+    auto summaries = database.summaries();
+    ASSERT_TRUE(summaries && summaries->size() == 3u) << qPrintable(database.error());
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ((*summaries)[i], summaryOf(written[i]));  // luck not known yet
+        EXPECT_EQ(database.game(written[i].id), written[i]);
+    }
+    EXPECT_EQ(scalar("PRAGMA user_version").toInt(), 2);
+
+    ASSERT_TRUE(database.storeLuck({{written[0].id, 12.5, 30.25}, {written[2].id, -4, 0}}, 100));
+    summaries = database.summaries();
+    ASSERT_TRUE(summaries);
+    EXPECT_EQ((*summaries)[0].luck, 12.5);
+    EXPECT_EQ((*summaries)[0].givenUp, 30.25);
+    EXPECT_FALSE((*summaries)[1].luck);
+    EXPECT_EQ((*summaries)[2].luck, -4.0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT given_up FROM games WHERE id = %1").arg(written[0].id))
+                  .toDouble(),
+              30.25);
+
+    // Every answer is kept; a position answered again moves in the schedule, not beside it.
+    Card card;
+    card.scores[0] = 3;
+    card.scores[std::size_t(CategoryId::Korvex)] = 50;
+    card.extraPoints = 100;
+    const PracticePosition mine{QStringLiteral("game 1 turn 3 roll 2"), written[0].id, 3, 2, card,
+                                {6, 6, 2, 6, 1}};
+    const PracticePosition coach{QStringLiteral("coach 7 turn 1 roll 1"), 0, 1, 1, {}, {1, 2, 3, 4, 6}};
+    const QDateTime at = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+    std::vector<PracticeAnswer> answers = {{0, at, mine.key, QStringLiteral("Held 6 6 6"), 0},
+                                           {0, at, coach.key, QStringLiteral("Rolled all five again"), 3.5},
+                                           {0, at.addSecs(60), mine.key, QStringLiteral("Scored Chance for 21"), 7.25}};
+    const std::vector<PracticeSlot> places = {{mine, 1, 8}, {coach, 0, 3}, {mine, 0, 5}};
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        ASSERT_TRUE(database.storeAnswer(answers[i], places[i], 100)) << qPrintable(database.error());
+        EXPECT_GT(answers[i].id, 0);
+    }
+    const std::optional<PracticeRecord> kept = GameDatabase(file()).practice();
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->answers, answers);
+    const std::vector<PracticeSlot> schedule = {places[1], places[2]};  // by key
+    EXPECT_EQ(kept->schedule, schedule);
+    EXPECT_TRUE(scalar("SELECT game_id FROM practice_positions WHERE position LIKE 'coach%'").isNull());
+}
+
 // Runs the helper program and returns it started; fails the test if it does not start.
 std::unique_ptr<QProcess> helper(const QStringList& args) {
     auto process = std::make_unique<QProcess>();

@@ -61,8 +61,15 @@ const std::vector<Case>& cases() {
          {{nullptr, "record", {"the file is read-only", "waiting 1"}, 1},
           {nullptr, "close", {"could not be recorded", "It is lost", "waiting 1"}, 1}},
          "chattr -i \"$FILE\" && test \"$(sqlite3 \"$FILE\" 'SELECT count(*) FROM games')\" = 2"},
+        {"a first-version file on a read-only disk is shown as it is, its games all there",
+         "\"$HELPER\" record \"$FILE\" 2 5 && sqlite3 \"$FILE\" 'ALTER TABLE games DROP COLUMN luck;"
+         " ALTER TABLE games DROP COLUMN given_up; DROP TABLE practice_answers;"
+         " DROP TABLE practice_positions; PRAGMA user_version = 1' && md5sum \"$FILE\" > \"$DIR/found\"",
+         kReadOnlyDisk,
+         {{nullptr, "read", {"games 2"}, 0, {"problem:"}}},
+         "md5sum -c --quiet \"$DIR/found\""},
         {"a newer version's file is left as it is, and Statistics says why it shows nothing",
-         "\"$HELPER\" record \"$FILE\" 1 5 && sqlite3 \"$FILE\" 'PRAGMA user_version = 2' &&"
+         "\"$HELPER\" record \"$FILE\" 1 5 && sqlite3 \"$FILE\" 'PRAGMA user_version = 3' &&"
          " md5sum \"$FILE\" > \"$DIR/found\"",
          kSession,
          {{nullptr, "record", {"newer version", "cannot add games", "waiting 1"}, 1},

@@ -11,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QThread>
 #include <QUrl>
 #include <QVariant>
@@ -64,6 +65,20 @@ const std::vector<std::vector<const char*>> kMigrations = {
         " held TEXT NOT NULL, forced INTEGER NOT NULL, PRIMARY KEY (game_id, turn, roll))",
         "CREATE INDEX games_by_finished ON games(finished)",
     },
+    {
+        // The coach's judgement of each game, filled in once its table is at hand.
+        "ALTER TABLE games ADD COLUMN luck REAL",
+        "ALTER TABLE games ADD COLUMN given_up REAL",
+        "CREATE TABLE practice_positions (position TEXT PRIMARY KEY,"
+        " game_id INTEGER REFERENCES games(id),"
+        " turn INTEGER NOT NULL CHECK (turn BETWEEN 1 AND 13),"
+        " roll INTEGER NOT NULL CHECK (roll BETWEEN 1 AND 3), card TEXT NOT NULL,"
+        " extra INTEGER NOT NULL, faces TEXT NOT NULL, box INTEGER NOT NULL,"
+        " due INTEGER NOT NULL)",
+        "CREATE TABLE practice_answers (id INTEGER PRIMARY KEY, answered TEXT NOT NULL,"
+        " position TEXT NOT NULL REFERENCES practice_positions(position), move TEXT NOT NULL,"
+        " given_up REAL NOT NULL)",
+    },
 };
 
 // The texts of GameDatabase, under the context lupdate files them in.
@@ -86,6 +101,30 @@ QDateTime timeOf(const QVariant& value) {
 const char* const kCardColumns =
     "ones, twos, threes, fours, fives, sixes, three_of_a_kind, four_of_a_kind, full_house,"
     " small_straight, large_straight, korvex, chance";
+
+// A card as the practice tables keep it: each category's points in card order, "-" for one
+// still open ("3 - 9 - - - 22 - 25 - - 50 -").
+QString cardText(const Card& card) {
+    QStringList parts;
+    for (const std::optional<int>& points : card.scores)
+        parts << (points ? QString::number(*points) : QStringLiteral("-"));
+    return parts.join(QLatin1Char(' '));
+}
+
+std::optional<Card> cardFromText(const QString& text, int extra) {
+    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.size() != kCategoryCount || extra < 0) return std::nullopt;
+    Card card;
+    card.extraPoints = extra;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        if (parts[c] == QLatin1String("-")) continue;
+        bool number = false;
+        const int points = parts[c].toInt(&number);
+        if (!number || points < 0) return std::nullopt;
+        card.scores[std::size_t(c)] = points;
+    }
+    return card;
+}
 
 }  // namespace
 
@@ -231,8 +270,12 @@ GameDatabase::Schema GameDatabase::openReader() {
     if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
         return failed(tables.lastError()), Schema::Failed;
     if (tables.value(0).toInt() == 0) return Schema::Empty;
-    // An older schema: a migration is due, the one write a reader may cause.
-    return openWriter(kBoardWaitMs) ? Schema::Current : Schema::Failed;
+    // An older schema: a migration is due, the one write a reader may cause. Where the file
+    // cannot be written now, its games are still shown, without what the newer columns hold.
+    if (openWriter(kBoardWaitMs)) return Schema::Current;
+    if (m_failure.kind == StoreFailure::Kind::Newer || m_damaged) return Schema::Failed;
+    m_failure = {};
+    return Schema::Old;
 }
 
 void GameDatabase::begin() {
@@ -358,23 +401,25 @@ qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record
 std::optional<std::vector<GameSummary>> GameDatabase::summaries() {
     begin();
     Schema schema = openReader();
-    if (schema == Schema::Current)
-        if (auto games = readSummaries()) return games;
+    if (schema == Schema::Current || schema == Schema::Old)
+        if (auto games = readSummaries(schema)) return games;
     // A damaged file gives way to a new one; its games stay in the renamed copy.
     if (m_damaged && setAside()) schema = openReader();
     if (schema == Schema::Empty) return std::vector<GameSummary>{};
-    if (schema == Schema::Current) return readSummaries();
+    if (schema == Schema::Current || schema == Schema::Old) return readSummaries(schema);
     return std::nullopt;
 }
 
-std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
+std::optional<std::vector<GameSummary>> GameDatabase::readSummaries(Schema schema) {
     QSqlQuery query(QSqlDatabase::database(m_reader, false));
     query.setForwardOnly(true);
     // Times come as seconds: parsing ten thousand ISO texts would cost more than the query.
     if (!query.exec(QStringLiteral("SELECT id, strftime('%s', started), strftime('%s', finished),"
-                                   " total, bonus, extra, forced, coach, %1 FROM games"
+                                   " total, bonus, extra, forced, coach, %1, %2 FROM games"
                                    " ORDER BY finished, id")
-                        .arg(QLatin1String(kCardColumns)))) {
+                        .arg(QLatin1String(kCardColumns),
+                             schema == Schema::Old ? QStringLiteral("NULL, NULL")
+                                                   : QStringLiteral("luck, given_up")))) {
         failed(query.lastError());
         return std::nullopt;
     }
@@ -391,6 +436,9 @@ std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
         g.coach = query.value(7).toInt() != 0;
         for (int c = 0; c < kCategoryCount; ++c)
             g.points[std::size_t(c)] = query.value(8 + c).toInt();
+        const QVariant luck = query.value(8 + kCategoryCount);
+        const QVariant givenUp = query.value(9 + kCategoryCount);
+        if (!luck.isNull() && !givenUp.isNull()) g.luck = luck.toDouble(), g.givenUp = givenUp.toDouble();
     }
     if (query.lastError().isValid()) {
         failed(query.lastError());
@@ -401,7 +449,12 @@ std::optional<std::vector<GameSummary>> GameDatabase::readSummaries() {
 
 std::optional<GameRecord> GameDatabase::game(qint64 id) {
     begin();
-    if (openReader() != Schema::Current) return std::nullopt;
+    const Schema schema = openReader();
+    if (schema != Schema::Current && schema != Schema::Old) {
+        if (schema == Schema::Empty)
+            m_failure = {StoreFailure::Kind::Refused, Text::tr("the game is not in it"), {}};
+        return std::nullopt;
+    }
     QSqlDatabase db = QSqlDatabase::database(m_reader, false);
     QSqlQuery query(db);
     query.prepare(
@@ -464,17 +517,109 @@ std::unique_ptr<GameStore> openGameDatabase(const QString& path, QString&) {
     return std::make_unique<GameDatabase>(path);
 }
 
-// Written next, with schema version 2.
-bool GameDatabase::storeLuck(const std::vector<GameLuck>&, int) {
-    m_failure = {StoreFailure::Kind::Refused, QStringLiteral("not yet"), {}};
-    return false;
+bool GameDatabase::write(const std::function<bool(QSqlDatabase&)>& statements, int waitMs) {
+    begin();
+    const auto attempt = [&] {
+        if (!openWriter(waitMs)) return false;
+        QSqlDatabase db = QSqlDatabase::database(m_writer, false);
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return failed(query.lastError());
+        if (!statements(db)) return false;
+        if (query.exec(QStringLiteral("COMMIT"))) return true;
+        const QSqlError error = query.lastError();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return failed(error);
+    };
+    return attempt() || (m_damaged && setAside() && attempt());
 }
+
+bool GameDatabase::storeLuck(const std::vector<GameLuck>& luck, int waitMs) {
+    return write(
+        [&](QSqlDatabase& db) {
+            QSqlQuery update(db);
+            update.prepare(QStringLiteral("UPDATE games SET luck = ?, given_up = ? WHERE id = ?"));
+            for (const GameLuck& game : luck) {
+                update.bindValue(0, game.luck);
+                update.bindValue(1, game.givenUp);
+                update.bindValue(2, game.id);
+                if (!update.exec()) return rolledBack(db, update.lastError());
+            }
+            return true;
+        },
+        waitMs);
+}
+
+bool GameDatabase::rolledBack(QSqlDatabase& db, const QSqlError& error) {
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return failed(error);
+}
+
+bool GameDatabase::storeAnswer(PracticeAnswer& answer, const PracticeSlot& slot, int waitMs) {
+    qint64 id = 0;
+    const bool stored = write(
+        [&](QSqlDatabase& db) {
+            const PracticePosition& p = slot.position;
+            QSqlQuery position(db);
+            position.prepare(QStringLiteral(
+                "INSERT INTO practice_positions (position, game_id, turn, roll, card, extra,"
+                " faces, box, due) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (position)"
+                " DO UPDATE SET box = excluded.box, due = excluded.due"));
+            for (const QVariant& v :
+                 {QVariant(p.key), p.gameId > 0 ? QVariant(p.gameId) : QVariant(),
+                  QVariant(p.turn), QVariant(p.roll), QVariant(cardText(p.card)),
+                  QVariant(p.card.extraPoints), QVariant(facesText(p.faces)), QVariant(slot.box),
+                  QVariant(slot.due)})
+                position.addBindValue(v);
+            if (!position.exec()) return rolledBack(db, position.lastError());
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT INTO practice_answers (answered, position, move,"
+                                          " given_up) VALUES (?, ?, ?, ?)"));
+            for (const QVariant& v : {QVariant(timeText(answer.answered)), QVariant(p.key),
+                                      QVariant(answer.move), QVariant(answer.givenUp)})
+                insert.addBindValue(v);
+            if (!insert.exec()) return rolledBack(db, insert.lastError());
+            id = insert.lastInsertId().toLongLong();
+            return true;
+        },
+        waitMs);
+    if (stored) answer.id = id;
+    return stored;
+}
+
 std::optional<PracticeRecord> GameDatabase::practice() {
-    return PracticeRecord{};
-}
-bool GameDatabase::storeAnswer(PracticeAnswer&, const PracticeSlot&, int) {
-    m_failure = {StoreFailure::Kind::Refused, QStringLiteral("not yet"), {}};
-    return false;
+    begin();
+    const Schema schema = openReader();
+    if (schema == Schema::Empty || schema == Schema::Old) return PracticeRecord{};
+    if (schema != Schema::Current) return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(m_reader, false);
+    QSqlQuery positions(db), answers(db);
+    positions.setForwardOnly(true);
+    answers.setForwardOnly(true);
+    if (!positions.exec(QStringLiteral("SELECT position, game_id, turn, roll, card, extra, faces,"
+                                       " box, due FROM practice_positions ORDER BY position")) ||
+        !answers.exec(QStringLiteral("SELECT id, answered, position, move, given_up"
+                                     " FROM practice_answers ORDER BY id"))) {
+        failed(positions.lastError().isValid() ? positions.lastError() : answers.lastError());
+        return std::nullopt;
+    }
+    PracticeRecord kept;
+    while (positions.next()) {
+        const std::optional<Card> card =
+            cardFromText(positions.value(4).toString(), positions.value(5).toInt());
+        const std::optional<Faces> faces = facesFromText(positions.value(6).toString());
+        const int turn = positions.value(2).toInt(), roll = positions.value(3).toInt();
+        // A row this version cannot make sense of is left out, not allowed to stop Practice.
+        if (!card || !faces || turn < 1 || turn > kTurnsPerGame || roll < 1 || roll > 3) continue;
+        kept.schedule.push_back({{positions.value(0).toString(), positions.value(1).toLongLong(),
+                                  turn, roll, *card, *faces},
+                                 positions.value(7).toInt(),
+                                 positions.value(8).toInt()});
+    }
+    while (answers.next())
+        kept.answers.push_back({answers.value(0).toLongLong(), timeOf(answers.value(1)),
+                                answers.value(2).toString(), answers.value(3).toString(),
+                                answers.value(4).toDouble()});
+    return kept;
 }
 
 }  // namespace korvex

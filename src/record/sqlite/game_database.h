@@ -9,14 +9,18 @@
 // started. After any failure both connections are closed, so the next try starts afresh: a file
 // that was read-only a moment ago is written once it can be.
 //
-// Schema (version 1, PRAGMA user_version):
+// Schema (version 2, PRAGMA user_version; version 1 is brought up to date in place):
 //   games(id, started, finished, total, bonus, extra, forced, coach, and the card's points:
 //         ones ... sixes, three_of_a_kind, four_of_a_kind, full_house, small_straight,
-//         large_straight, korvex, chance)
+//         large_straight, korvex, chance; then luck, given_up, NULL until judged)
 //   turns(game_id, turn 1..13, category "Full House", points)
 //   rolls(game_id, turn, roll 1..3, faces "3 3 5 6 1", held "1 2", forced)
+//   practice_positions(position "game 12 turn 3 roll 2", game_id or NULL, turn, roll,
+//         card "3 - 9 ...", extra, faces, box, due)
+//   practice_answers(id, answered, position, move, given_up)
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -30,7 +34,7 @@ namespace korvex {
 
 class GameDatabase : public GameStore {
   public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     explicit GameDatabase(QString path);
     ~GameDatabase() override;
@@ -50,7 +54,9 @@ class GameDatabase : public GameStore {
     std::optional<QString> takeSetAside() override;
 
   private:
-    enum class Schema { Current, Empty, Failed };
+    // Old: an older schema that cannot be brought up to date now (the file cannot be written);
+    // its games are read all the same.
+    enum class Schema { Current, Old, Empty, Failed };
 
     // The writing connection, open and at this version's schema (made or brought up to date
     // here), or false with failure() set.
@@ -70,7 +76,11 @@ class GameDatabase : public GameStore {
     bool writeGames(GameRecord* records, std::size_t count);
     // The game's number, or 0 (failure() says why).
     qint64 insertGame(const QSqlDatabase& db, const GameRecord& record);
-    std::optional<std::vector<GameSummary>> readSummaries();
+    std::optional<std::vector<GameSummary>> readSummaries(Schema schema);
+    // Runs `statements` in one write transaction (they roll back themselves on failure), on a
+    // new file in place of a damaged one if need be.
+    bool write(const std::function<bool(QSqlDatabase&)>& statements, int waitMs);
+    bool rolledBack(QSqlDatabase& db, const QSqlError& error);
     bool readTurns(GameRecord& record);
 
     QString m_path;
