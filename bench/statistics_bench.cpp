@@ -3,12 +3,14 @@
 // on the offscreen platform, as a player's first Ctrl+T (or first review) of a run finds them:
 // Qt Charts not yet warmed up, the file of games not yet open. The games are made by the coach's
 // advice with a player's mistakes mixed in (one move in six a random one, two games in a hundred
-// from a run with a forced roll) and written to a games.sqlite in a temporary folder.
+// from a run with a forced roll) and written to a games.sqlite in a temporary folder, every game
+// with its luck and points given up, as the record holds them once the coach has judged them.
 //
 // Each run times, from the link's action to the end of the first frame in which the window's
 // chart is painted laid out with its series: open the file, read every game, compute the
-// figures, build the window and its chart, lay out and paint. A review needs the coach's table;
-// the run makes it before its clock starts, as a player's board has it by the time a game ends.
+// figures, build the window and its chart, lay out and paint. A review needs the coach's table:
+// each run loads it from the file the coach keeps it in (saved once, before any run) before its
+// clock starts, as a player's board has it by the time a game ends.
 //
 // Prints tab-separated rows: figure, value, target.
 
@@ -29,6 +31,7 @@
 #include "record/game_history.h"
 #include "record/sqlite/game_database.h"
 #include "record_windows/record_windows.h"
+#include "review/game_review.h"
 #include "support/game_generator.h"
 
 namespace {
@@ -78,6 +81,10 @@ class PaintWatch : public QApplication {
     double m_shownMs = 0;
 };
 
+QString tableFile(const QString& games) {
+    return games + QStringLiteral(".table");
+}
+
 // One opening in this process: "statistics FILE" or "review FILE".
 int openOnce(int argc, char** argv) {
     PaintWatch app(argc, argv);
@@ -86,7 +93,9 @@ int openOnce(int argc, char** argv) {
     std::unique_ptr<korvex::CoachTable> table;
     std::optional<korvex::GameRecord> game;
     if (review) {
-        table = korvex::CoachTable::solve(korvex::CoachRules::korvex(), 2);
+        table = korvex::CoachTable::load(korvex::CoachRules::korvex(),
+                                         tableFile(QString::fromLocal8Bit(argv[3])));
+        if (!table) return 2;
         const std::vector<korvex::GameSummary> games = history.summaries();
         game = history.game(games.back().id);
         if (!game) return 2;
@@ -154,6 +163,14 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write the games: %s\n", qPrintable(database.error()));
             return 1;
         }
+        std::vector<korvex::GameLuck> luck;
+        for (const korvex::GameRecord& game : games)
+            if (const auto judged = korvex::gameLuck(*table, game)) luck.push_back(*judged);
+        if (!database.storeLuck(luck, 1000) || !table->save(tableFile(file))) {
+            std::fprintf(stderr, "cannot keep the luck or the table: %s\n",
+                         qPrintable(database.error()));
+            return 1;
+        }
     }
     Opening statistics, review;
     if (!measure(file, "statistics", kStatisticsRuns, statistics) ||
@@ -168,7 +185,7 @@ int main(int argc, char** argv) {
         kStatisticsRuns, statistics.painted, "< 150 ms");
     row("  of which: open, read, figures, build and show the window", kStatisticsRuns,
         statistics.shown, "");
-    row("Review, 10,000 games, coach's table made first: click to its chart painted", kReviewRuns,
+    row("Review, 10,000 games, coach's table loaded first: click to its chart painted", kReviewRuns,
         review.painted, "< 150 ms");
     row("  of which: replay the game, build and show the window", kReviewRuns, review.shown, "");
     return 0;

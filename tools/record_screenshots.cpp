@@ -4,15 +4,14 @@
 // its tabs, the review of a game, and the board at the end of a game with the coach on and with
 // it off; with --focus also the two windows with the focus on each kind of element they hold. The
 // N games (400 unless told) are generated into a temporary folder and judged by the coach, all
-// but the last few, and Practice's answers are the judged moves of the first games; the player's
-// own files are never touched. The
+// but the last three, and Practice's answers are the judged moves of the first games; the
+// player's own files are never touched. The
 // windows speak the language the locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...).
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QHash>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -92,28 +91,19 @@ bool saveFocused(QWidget* window, const QDir& out, const QString& name) {
            focus(window->findChild<QTabBar*>(), "tabs") && focus(table, "table");
 }
 
-// The file of games as the record gives it once the coach has judged its games: each summary
-// with its luck and points given up, and Practice's answers.
-class JudgedGames : public GameStore {
+// The file of games with Practice's answers beside it: the judged moves of the first games.
+class WithPractice : public GameStore {
   public:
-    JudgedGames(std::unique_ptr<GameStore> file, QHash<qint64, GameLuck> luck,
-                PracticeRecord practice)
-        : m_file(std::move(file)), m_luck(std::move(luck)), m_practice(std::move(practice)) {}
+    WithPractice(std::unique_ptr<GameStore> file, PracticeRecord practice)
+        : m_file(std::move(file)), m_practice(std::move(practice)) {}
     bool store(GameRecord* records, std::size_t count, int waitMs) override {
         return m_file->store(records, count, waitMs);
     }
-    std::optional<std::vector<GameSummary>> summaries() override {
-        auto games = m_file->summaries();
-        if (games)
-            for (GameSummary& g : *games)
-                if (const auto it = m_luck.constFind(g.id); it != m_luck.constEnd()) {
-                    g.luck = it->luck;
-                    g.givenUp = it->givenUp;
-                }
-        return games;
-    }
+    std::optional<std::vector<GameSummary>> summaries() override { return m_file->summaries(); }
     std::optional<GameRecord> game(qint64 id) override { return m_file->game(id); }
-    bool storeLuck(const std::vector<GameLuck>&, int) override { return true; }
+    bool storeLuck(const std::vector<GameLuck>& luck, int waitMs) override {
+        return m_file->storeLuck(luck, waitMs);
+    }
     std::optional<PracticeRecord> practice() override { return m_practice; }
     bool storeAnswer(PracticeAnswer&, const PracticeSlot&, int) override { return false; }
     const StoreFailure& failure() const override { return m_file->failure(); }
@@ -121,27 +111,32 @@ class JudgedGames : public GameStore {
 
   private:
     std::unique_ptr<GameStore> m_file;
-    QHash<qint64, GameLuck> m_luck;
     PracticeRecord m_practice;
 };
 
-// Every game but the last few judged, and the first games' judged moves as practice answers.
-GameStoreOpener judgedOpener(const CoachTable& table, const std::vector<GameRecord>& games) {
-    QHash<qint64, GameLuck> luck;
+// Stores the games, every one but the last three judged by the coach, and opens the file with
+// the first games' judged moves as Practice's answers.
+GameStoreOpener judgedGames(const CoachTable& table, std::vector<GameRecord>& games,
+                            const QString& path) {
+    GameDatabase database(path);
+    database.store(games.data(), games.size());
+    std::vector<GameLuck> luck;
     PracticeRecord practice;
     const std::size_t judged = games.size() > 5 ? games.size() - 3 : games.size();
     for (std::size_t i = 0; i < judged; ++i) {
         const std::optional<GameReview> review = reviewGame(table, games[i]);
         if (!review) continue;
-        luck.insert(games[i].id, gameLuck(games[i].id, *review));
+        luck.push_back(gameLuck(games[i].id, *review));
         for (const ReviewedDecision& d : review->decisions)
             if (d.judged && practice.answers.size() < 300)
                 practice.answers.push_back({0, games[i].finished, {}, describeChoice(d), d.loss});
     }
-    return [=](const QString& path, QString& problem) -> std::unique_ptr<GameStore> {
-        std::unique_ptr<GameStore> file = openGameDatabase(path, problem);
-        if (!file) return nullptr;
-        return std::make_unique<JudgedGames>(std::move(file), luck, practice);
+    if (!database.storeLuck(luck, 1000))
+        std::fprintf(stderr, "korvex-record-screenshots: %s\n", qPrintable(database.error()));
+    return [=](const QString& file, QString& problem) -> std::unique_ptr<GameStore> {
+        std::unique_ptr<GameStore> store = openGameDatabase(file, problem);
+        if (!store) return nullptr;
+        return std::make_unique<WithPractice>(std::move(store), practice);
     };
 }
 
@@ -175,9 +170,8 @@ int main(int argc, char** argv) {
     GameGenerator generator(4, {table.get(), 0.2, 0.02, 0.3});
     std::vector<GameRecord> games;
     for (int i = 0; i < gameCount; ++i) games.push_back(generator.next());
-    GameDatabase(scratch.filePath("games.sqlite")).store(games.data(), games.size());
-
-    GameHistory history(scratch.filePath("games.sqlite"), judgedOpener(*table, games));
+    const QString file = scratch.filePath("games.sqlite");
+    GameHistory history(file, judgedGames(*table, games, file));
     RecordWindows windows(history, [&] { return table.get(); });
     windows.showStatistics();
     StatisticsWindow* statistics = windows.statistics();
