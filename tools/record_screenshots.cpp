@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// korvex-record-screenshots DIR [--focus]: renders the windows of the record of games on the
-// offscreen platform and saves them as PNGs in DIR: the Statistics window on each of its chart
-// tabs, the review of a game, a Practice position, and the board at the end of a game with the
-// coach on and with it off; with --focus also the two windows with the focus on each kind of
-// element they hold. The games are generated into a temporary folder; the player's own files are
-// never touched. The windows speak the language the locale variables ask for (LANGUAGE=de,
-// LANG=fr_FR.UTF-8, ...).
+// korvex-record-screenshots DIR [--focus] [--games N]: renders the windows of the record of
+// games on the offscreen platform and saves them as PNGs in DIR: the Statistics window on each of
+// its tabs, the review of a game, a Practice position, and the board at the end of a game with
+// the coach on and with it off; with --focus also the two windows with the focus on each kind of
+// element they hold. The N games (400 unless told) are generated into a temporary folder and
+// judged by the coach, all but the last three, and Practice's answers are the judged moves of the
+// first games; the player's own files are never touched. The windows speak the language the
+// locale variables ask for (LANGUAGE=de, LANG=fr_FR.UTF-8, ...).
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include "record/sqlite/game_database.h"
 #include "record_windows/dice_pictures.h"
 #include "record_windows/record_windows.h"
+#include "review/game_review.h"
 #include "support/game_generator.h"
 #include "ui/qt/focus_ring.h"
 #include "ui/qt/qt_toolkit.h"
@@ -90,12 +92,70 @@ bool saveFocused(QWidget* window, const QDir& out, const QString& name) {
            focus(window->findChild<QTabBar*>(), "tabs") && focus(table, "table");
 }
 
+// The file of games with Practice's answers beside it: the judged moves of the first games.
+class WithPractice : public GameStore {
+  public:
+    WithPractice(std::unique_ptr<GameStore> file, PracticeRecord practice)
+        : m_file(std::move(file)), m_practice(std::move(practice)) {}
+    bool store(GameRecord* records, std::size_t count, int waitMs) override {
+        return m_file->store(records, count, waitMs);
+    }
+    std::optional<std::vector<GameSummary>> summaries() override { return m_file->summaries(); }
+    std::optional<GameRecord> game(qint64 id) override { return m_file->game(id); }
+    bool storeLuck(const std::vector<GameLuck>& luck, int waitMs) override {
+        return m_file->storeLuck(luck, waitMs);
+    }
+    std::optional<PracticeRecord> practice() override { return m_practice; }
+    bool storeAnswer(PracticeAnswer&, const PracticeSlot&, int) override { return false; }
+    const StoreFailure& failure() const override { return m_file->failure(); }
+    std::optional<QString> takeSetAside() override { return m_file->takeSetAside(); }
+
+  private:
+    std::unique_ptr<GameStore> m_file;
+    PracticeRecord m_practice;
+};
+
+// Stores the games, every one but the last three judged by the coach, and opens the file with
+// the first games' judged moves as Practice's answers.
+GameStoreOpener judgedGames(const CoachTable& table, std::vector<GameRecord>& games,
+                            const QString& path) {
+    GameDatabase database(path);
+    database.store(games.data(), games.size());
+    std::vector<GameLuck> luck;
+    PracticeRecord practice;
+    const std::size_t judged = games.size() > 5 ? games.size() - 3 : games.size();
+    for (std::size_t i = 0; i < judged; ++i) {
+        const std::optional<GameReview> review = reviewGame(table, games[i]);
+        if (!review) continue;
+        luck.push_back(gameLuck(games[i].id, *review));
+        for (const ReviewedDecision& d : review->decisions)
+            if (d.judged && practice.answers.size() < 300)
+                practice.answers.push_back({0, games[i].finished, {}, describeChoice(d), d.loss});
+    }
+    if (!database.storeLuck(luck, 1000))
+        std::fprintf(stderr, "korvex-record-screenshots: %s\n", qPrintable(database.error()));
+    return [=](const QString& file, QString& problem) -> std::unique_ptr<GameStore> {
+        std::unique_ptr<GameStore> store = openGameDatabase(file, problem);
+        if (!store) return nullptr;
+        return std::make_unique<WithPractice>(std::move(store), practice);
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool focusShots = argc == 3 && QByteArray(argv[2]) == "--focus";
-    if (argc != 2 && !focusShots) {
-        std::fprintf(stderr, "usage: korvex-record-screenshots DIR [--focus]\n");
+    bool focusShots = false, usage = argc < 2;
+    int gameCount = 400;
+    for (int i = 2; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--focus")
+            focusShots = true;
+        else if (QByteArray(argv[i]) == "--games" && i + 1 < argc)
+            gameCount = QByteArray(argv[++i]).toInt();
+        else
+            usage = true;
+    }
+    if (usage || gameCount < 1) {
+        std::fprintf(stderr, "usage: korvex-record-screenshots DIR [--focus] [--games N]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -110,17 +170,17 @@ int main(int argc, char** argv) {
 
     GameGenerator generator(4, {table.get(), 0.2, 0.02, 0.3});
     std::vector<GameRecord> games;
-    for (int i = 0; i < 400; ++i) games.push_back(generator.next());
-    GameDatabase(scratch.filePath("games.sqlite")).store(games.data(), games.size());
-
-    GameHistory history(scratch.filePath("games.sqlite"), openGameDatabase);
+    for (int i = 0; i < gameCount; ++i) games.push_back(generator.next());
+    const QString file = scratch.filePath("games.sqlite");
+    GameHistory history(file, judgedGames(*table, games, file));
     RecordWindows windows(history, [&] { return table.get(); });
     windows.showStatistics();
     StatisticsWindow* statistics = windows.statistics();
     auto* tabs = statistics->findChild<QTabWidget*>();
-    const char* names[] = {"statistics.png", "statistics-over-time.png",
-                           "statistics-categories.png", "statistics-games.png"};
-    for (int i = 0; i < 4; ++i) {
+    const char* names[] = {"statistics.png",          "statistics-over-time.png",
+                           "statistics-given-up.png", "statistics-categories.png",
+                           "statistics-practice.png", "statistics-games.png"};
+    for (int i = 0; i < tabs->count() && i < int(std::size(names)); ++i) {
         tabs->setCurrentIndex(i);
         if (!save(statistics, out.filePath(names[i]))) return 1;
     }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The review of one recorded game: the coach replays it and shows, decision by decision, the
-// dice, the player's move, the best move and the expected points given up, with the total given
-// up and a chart of the expected final total after each decision. The coach's table may still be
+// dice (drawn as on the board), the luck of the roll that dealt them, the player's move, the best
+// move and the expected points given up; above them the game's account on one line (expected at
+// the start, luck, points given up, total), and below them a chart of the expected final total
+// after each decision. The coach's table may still be
 // in the making when the window opens; it fills in as soon as the table is there.
 
 #include <QTimer>
@@ -41,6 +43,7 @@ class ReviewWindow : public QWidget {
     QTimer m_wait;
     QLabel* m_heading = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_verdict = nullptr;
     QTableWidget* m_decisions = nullptr;
     QChartView* m_chart = nullptr;
 };

@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "core/rules.h"
 #include "record/game_history.h"
@@ -41,7 +42,12 @@ const char* const kFigureNames[] = {
     QT_TRANSLATE_NOOP("StatisticsWindow", "Best total"),
     QT_TRANSLATE_NOOP("StatisticsWindow", "Upper bonus won"),
     QT_TRANSLATE_NOOP("StatisticsWindow", "Five of a kind in Korvex"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Points given up per game"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Median points given up"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Given up in the last 10 games"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Average luck per game"),
 };
+constexpr int kFigureRows = 5;
 
 QString percent(double share) {
     return QLocale().toString(100 * share, 'f', 1) + QStringLiteral(" %");
@@ -49,6 +55,13 @@ QString percent(double share) {
 
 QString onePlace(double value) {
     return QLocale().toString(value, 'f', 1);
+}
+
+// Luck reads as a change: "+12.3", "−4.0".
+QString signedOnePlace(double value) {
+    const QString digits = QLocale().toString(std::abs(value), 'f', 1);
+    if (digits == QLocale().toString(0.0, 'f', 1)) return digits;
+    return (value > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) + digits;
 }
 
 }  // namespace
@@ -118,21 +131,23 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, ReviewRequest review, Q
     layout->addWidget(m_problem);
     layout->addWidget(buildFigures());
     m_tabs = new QTabWidget;
-    m_histogram = new QChartView;
-    m_overTime = new QChartView;
+    for (QChartView*& view : m_charts) {
+        view = new QChartView;
+        view->setRenderHint(QPainter::Antialiasing);
+    }
     auto* categories = new QWidget;
     auto* categoryLayout = new QHBoxLayout(categories);
-    m_categories = new QChartView;
     m_categoryTable = new QTableWidget(kCategoryCount, 3);
     m_categoryTable->setAccessibleName(Text::tr("Average points per category"));
-    categoryLayout->addWidget(m_categories, 3);
+    categoryLayout->addWidget(m_charts[Categories], 3);
     categoryLayout->addWidget(m_categoryTable, 2);
-    for (QChartView* view : {m_histogram, m_overTime, m_categories})
-        view->setRenderHint(QPainter::Antialiasing);
-    m_tabs->addTab(m_histogram, Text::tr("Totals"));
-    m_tabs->addTab(m_overTime, Text::tr("Over time"));
+    m_tabs->addTab(m_charts[Histogram], Text::tr("Totals"));
+    m_tabs->addTab(m_charts[OverTime], Text::tr("Over time"));
+    m_tabs->addTab(m_charts[GivenUp], Text::tr("Given up"));
     m_tabs->addTab(categories, Text::tr("Categories"));
+    m_tabs->addTab(m_charts[Practice], Text::tr("Practice"));
     m_tabs->addTab(buildGamesTab(), Text::tr("Games"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { showCurrentChart(); });
     layout->addWidget(m_tabs, 1);
     auto* buttons = new QHBoxLayout;
     auto* exportButton = new QPushButton(Text::tr("Export…"));
@@ -158,15 +173,20 @@ QWidget* StatisticsWindow::buildFigures() {
         auto* value = new QLabel;
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         name->setBuddy(value);
-        grid->addWidget(name, i % 3, (i / 3) * 2);
-        grid->addWidget(value, i % 3, (i / 3) * 2 + 1);
+        grid->addWidget(name, i % kFigureRows, (i / kFigureRows) * 2);
+        grid->addWidget(value, i % kFigureRows, (i / kFigureRows) * 2 + 1);
         m_values.push_back(value);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    // How many games the coach's figures leave out, while some are still to be judged.
+    m_judgedNote = new QLabel;
+    m_judgedNote->setWordWrap(true);
+    m_judgedNote->hide();
+    grid->addWidget(m_judgedNote, kFigureRows, 0, 1, 4);
     m_includeForced = new QCheckBox(Text::tr("Include games with forced rolls"));
     connect(m_includeForced, &QCheckBox::toggled, this, [this] { fill(); });
-    grid->addWidget(m_includeForced, 3, 0, 1, 4);
+    grid->addWidget(m_includeForced, kFigureRows + 1, 0, 1, 4);
     return box;
 }
 
@@ -197,6 +217,7 @@ void StatisticsWindow::reload() {
     // A game a refused write kept in memory gets another chance now.
     m_history.flush();
     m_games = m_history.summaries();
+    m_proficiency = practiceProficiency(m_history.practice().answers);
     m_problem->setText(m_history.readProblem());
     m_problem->setAccessibleName(m_history.readProblem());
     m_problem->setVisible(!m_history.readProblem().isEmpty());
@@ -208,34 +229,88 @@ void StatisticsWindow::reload() {
 void StatisticsWindow::fill() {
     m_statistics = computeStatistics(m_games, m_includeForced->isChecked());
     fillFigures();
+    fillJudgedNote();
     fillCategoryTable();
-    QString description;
-    const auto show = [&](QChartView* view, QChart* chart, const QString& name) {
-        QChart* old = view->chart();
-        view->setChart(chart);
-        delete old;
-        view->setAccessibleName(name);
-        view->setAccessibleDescription(description);
-        view->setToolTip(description);
-    };
-    show(m_histogram, totalsHistogram(m_statistics, description), Text::tr("Histogram of totals"));
-    show(m_overTime, totalsOverTime(m_statistics, description), Text::tr("Totals over time"));
-    show(m_categories, categoryComparison(m_statistics, description),
-         Text::tr("Average points per category beside optimal play"));
+    m_stale.fill(true);
+    showCurrentChart();
+}
+
+void StatisticsWindow::showCurrentChart() {
+    const int tab = m_tabs->currentIndex();
+    if (tab >= 0 && tab < kCharts && m_stale[std::size_t(tab)]) buildChart(Chart(tab));
+}
+
+void StatisticsWindow::buildChart(Chart which) {
+    QString description, name;
+    QChart* chart = nullptr;
+    switch (which) {
+        case Histogram:
+            chart = totalsHistogram(m_statistics, description);
+            name = Text::tr("Histogram of totals");
+            break;
+        case OverTime:
+            chart = totalsOverTime(m_statistics, description);
+            name = Text::tr("Totals over time");
+            break;
+        case GivenUp:
+            chart = givenUpOverTime(m_statistics, description);
+            name = Text::tr("Points given up per game over time");
+            break;
+        case Categories:
+            chart = categoryComparison(m_statistics, description);
+            name = Text::tr("Average points per category beside optimal play");
+            break;
+        default:
+            chart = practiceOverAnswers(m_proficiency, description);
+            name = Text::tr("Practice: points given up per move over your answers");
+            break;
+    }
+    QChartView* view = m_charts[std::size_t(which)];
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
+    view->setToolTip(description);
+    m_stale[std::size_t(which)] = false;
 }
 
 void StatisticsWindow::fillFigures() {
     const GameStatistics& s = m_statistics;
     const bool any = s.games > 0;
     const QString none = QStringLiteral("–");
-    const QString texts[] = {
-        QLocale().toString(s.games),       any ? onePlace(s.average) : none,
-        any ? onePlace(s.median) : none,   any ? QLocale().toString(s.best) : none,
-        any ? percent(s.bonusRate) : none, any ? percent(s.fiveOfAKindRate) : none};
+    const bool judged = s.judged > 0;
+    const QString texts[] = {QLocale().toString(s.games),
+                             any ? onePlace(s.average) : none,
+                             any ? onePlace(s.median) : none,
+                             any ? QLocale().toString(s.best) : none,
+                             any ? percent(s.bonusRate) : none,
+                             any ? percent(s.fiveOfAKindRate) : none,
+                             judged ? onePlace(s.givenUpMean) : none,
+                             judged ? onePlace(s.givenUpMedian) : none,
+                             judged ? onePlace(s.givenUpRecent) : none,
+                             judged ? signedOnePlace(s.luckMean) : none};
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i]->setText(texts[i]);
         m_values[i]->setAccessibleName(Text::tr(kFigureNames[i]) + QStringLiteral(": ") + texts[i]);
     }
+}
+
+void StatisticsWindow::fillJudgedNote() {
+    const int waiting = m_statistics.games - m_statistics.judged;
+    QString text;
+    if (waiting > 0 && m_statistics.judged == 0)
+        text = Text::tr(
+            "The coach has not yet judged these games: points given up and luck "
+            "show once it has.");
+    else if (waiting > 0)
+        text = Text::tr(
+                   "Points given up and luck count only the games the coach has judged so "
+                   "far; still to be judged: %1.")
+                   .arg(QLocale().toString(waiting));
+    m_judgedNote->setText(text);
+    m_judgedNote->setAccessibleName(text);
+    m_judgedNote->setVisible(!text.isEmpty());
 }
 
 void StatisticsWindow::fillCategoryTable() {

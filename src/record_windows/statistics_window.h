@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Korvex Statistics" window: the figures of every recorded game as text a screen reader
-// reads, three charts (totals, totals over time, averages per category beside optimal play),
-// the list of games with a review for any of them, and the export of all games as CSV.
+// reads, with the points given up and the luck of the games the coach has judged; five charts
+// (totals, totals over time, points given up over time, averages per category beside optimal
+// play, Practice's proficiency); the list of games with a review for any of them, and the export
+// of all games as CSV. A chart is built when its tab is first shown after the figures changed,
+// so the window opens with only the chart on top to draw.
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -44,12 +48,17 @@ class StatisticsWindow : public QWidget {
     bool exportGames();
     const GameStatistics& statistics() const { return m_statistics; }
 
+    enum Chart { Histogram, OverTime, GivenUp, Categories, Practice, kCharts };
+
   private:
     QWidget* buildFigures();
     QWidget* buildGamesTab();
     void fill();
     void fillFigures();
+    void fillJudgedNote();
     void fillCategoryTable();
+    void showCurrentChart();
+    void buildChart(Chart chart);
     void reviewSelected();
 
     GameHistory& m_history;
@@ -58,13 +67,15 @@ class StatisticsWindow : public QWidget {
     std::function<void(const QString&, const QString&)> m_warn;
     std::vector<GameSummary> m_games;
     GameStatistics m_statistics;
+    std::vector<double> m_proficiency;
     QLabel* m_problem = nullptr;
+    QLabel* m_judgedNote = nullptr;
     QCheckBox* m_includeForced = nullptr;
     std::vector<QLabel*> m_values;
     QTabWidget* m_tabs = nullptr;
-    QChartView* m_histogram = nullptr;
-    QChartView* m_overTime = nullptr;
-    QChartView* m_categories = nullptr;
+    // Tab i shows chart i (the list of games comes after them).
+    std::array<QChartView*, kCharts> m_charts{};
+    std::array<bool, kCharts> m_stale{};
     QTableWidget* m_categoryTable = nullptr;
     QTableView* m_list = nullptr;
     GamesTableModel* m_model = nullptr;

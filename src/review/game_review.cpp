@@ -38,6 +38,13 @@ void judge(ReviewedDecision& decision, double chosenValue, GameReview& review) {
     review.totalLoss += decision.loss;
 }
 
+// The expected final total the decisions so far have left: where the next roll's luck starts.
+double leftByLast(const GameReview& review) {
+    if (review.decisions.empty()) return review.expectedAtStart;
+    const ReviewedDecision& last = review.decisions.back();
+    return last.best.expectedTotal - last.loss;
+}
+
 void reviewTurn(const CoachTable& table, const TurnRecord& played, int number, Card& card,
                 GameReview& review) {
     const TurnValues turn = table.turn(coachState(coachPosition(card, {1, 1, 1, 1, 1}, 2)));
@@ -49,6 +56,8 @@ void reviewTurn(const CoachTable& table, const TurnRecord& played, int number, C
         d.roll = int(r) + 1;
         d.faces = roll.faces;
         d.best = advise(table, position, &turn);
+        d.luck = d.best.expectedTotal - leftByLast(review);
+        review.totalLuck += d.luck;
         const bool last = r + 1 == played.rolls.size();
         d.judged = !roll.forced && (last || !played.rolls[r + 1].forced);
         if (last) {
@@ -86,6 +95,16 @@ std::optional<GameReview> reviewGame(const CoachTable& table, const GameRecord& 
     for (std::size_t t = 0; t < record.turns.size(); ++t)
         reviewTurn(table, record.turns[t], int(t) + 1, card, review);
     return review;
+}
+
+GameLuck gameLuck(qint64 id, const GameReview& review) {
+    return {id, review.totalLuck, review.totalLoss};
+}
+
+std::optional<GameLuck> gameLuck(const CoachTable& table, const GameRecord& record) {
+    const std::optional<GameReview> review = reviewGame(table, record);
+    if (!review) return std::nullopt;
+    return gameLuck(record.id, *review);
 }
 
 QString describeChoice(const ReviewedDecision& decision) {

@@ -31,7 +31,7 @@ ui/qt . ui
 hiscores ui
 about . core ui
 board core coach record review ui hiscores about
-record_windows core coach record review practice
+record_windows core coach record review practice ui/qt
 RULES
 if [ -s "$found" ]; then
     echo "Includes against the layers:"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Statistics and Review windows on real widgets: the figures a screen reader reads, the
-// check box for forced games, the three described charts, the export to a file, a refused
-// export told to the player, and a review opened from the list of games.
+// check box for forced games, the described charts (each built when its tab shows), the export
+// to a file, a refused export told to the player, the coach's figures over judged games and
+// Practice, and a review opened from the list of games with its account and its dice.
 
 #include "record_windows/record_windows.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -73,14 +75,25 @@ TEST_F(RecordWindowsTest, statisticsShowFiguresChartsAndTheExport) {
                      })->total;
     EXPECT_EQ(figure(window, "Best total"), QString::number(best));
 
+    // Only the chart on top is built; each of the others as its tab comes up.
+    auto* tabs = window->findChild<QTabWidget*>();
     const QList<QChartView*> charts = window->findChildren<QChartView*>();
-    ASSERT_EQ(charts.size(), 3);
-    for (QChartView* chart : charts) {
+    ASSERT_EQ(charts.size(), 5);
+    EXPECT_EQ(std::count_if(charts.begin(), charts.end(),
+                            [](QChartView* c) { return !c->accessibleName().isEmpty(); }),
+              1);
+    const QString expected[] = {"40 games", "40 games", "judged no game", "optimal play",
+                                "Answer positions in Practice"};
+    for (int tab = 0; tab < 5; ++tab) {
+        tabs->setCurrentIndex(tab);
+        auto* chart = qobject_cast<QChartView*>(tabs->currentWidget());
+        if (!chart) chart = tabs->currentWidget()->findChild<QChartView*>();
+        ASSERT_TRUE(chart);
         EXPECT_FALSE(chart->accessibleName().isEmpty());
-        EXPECT_TRUE(chart->accessibleDescription().contains("40 games") ||
-                    chart->accessibleDescription().contains("optimal play"))
+        EXPECT_TRUE(chart->accessibleDescription().contains(expected[tab]))
             << qPrintable(chart->accessibleDescription());
     }
+    EXPECT_EQ(figure(window, "Points given up per game"), "–");
 
     window->setExportPath(dir.filePath("out.csv"));
     ASSERT_TRUE(window->exportGames());
@@ -113,8 +126,80 @@ TEST_F(RecordWindowsTest, aGameChosenInTheListIsReviewedByTheCoach) {
     auto* decisions = review->findChild<QTableWidget*>();
     EXPECT_EQ(decisions->rowCount(), int(direct->decisions.size()));
     EXPECT_FALSE(review->findChild<QChartView*>()->accessibleDescription().isEmpty());
+    // The account a screen reader reads in one line, and each row's dice in words.
+    bool account = false;
+    for (QLabel* label : review->findChildren<QLabel*>())
+        account |= label->accessibleName().contains(QString(" · total %1").arg(games.back().total));
+    EXPECT_TRUE(account);
+    for (int row = 0; row < decisions->rowCount(); ++row) {
+        const ReviewedDecision& d = direct->decisions[std::size_t(row)];
+        const QString spoken = decisions->item(row, 2)->data(Qt::AccessibleTextRole).toString();
+        EXPECT_TRUE(spoken.startsWith(decisions->item(row, 2)->text()));
+        EXPECT_EQ(spoken.contains("holding"), std::count(d.held.begin(), d.held.end(), true) > 0);
+    }
     review->close();
     windows.statistics()->close();
+}
+
+// A store whose games the coach has judged, all but the first few, and which holds practice
+// answers: what the record gives once the luck of its games is filled in.
+class JudgedStore : public GameStore {
+  public:
+    explicit JudgedStore(std::vector<GameRecord> games) : m_games(std::move(games)) {}
+    bool store(GameRecord*, std::size_t, int) override { return false; }
+    std::optional<std::vector<GameSummary>> summaries() override {
+        std::vector<GameSummary> out;
+        for (std::size_t i = 0; i < m_games.size(); ++i) {
+            GameSummary s = summaryOf(m_games[i]);
+            s.id = qint64(i + 1);
+            if (i >= 3) {
+                s.givenUp = double(i % 10);
+                s.luck = i % 2 ? 5.0 : -3.0;
+            }
+            out.push_back(s);
+        }
+        return out;
+    }
+    std::optional<GameRecord> game(qint64 id) override { return m_games[std::size_t(id - 1)]; }
+    bool storeLuck(const std::vector<GameLuck>&, int) override { return false; }
+    std::optional<PracticeRecord> practice() override {
+        PracticeRecord record;
+        for (int i = 0; i < 70; ++i)
+            record.answers.push_back({i + 1, {}, {}, {}, i < 20 ? 4.0 : 1.0});
+        return record;
+    }
+    bool storeAnswer(PracticeAnswer&, const PracticeSlot&, int) override { return false; }
+    const StoreFailure& failure() const override { return m_failure; }
+    std::optional<QString> takeSetAside() override { return std::nullopt; }
+
+  private:
+    std::vector<GameRecord> m_games;
+    StoreFailure m_failure;
+};
+
+TEST_F(RecordWindowsTest, statisticsShowTheCoachsFiguresOverTheJudgedGamesAndPractice) {
+    GameHistory judged(
+        file(), [this](const QString&, QString&) { return std::make_unique<JudgedStore>(games); });
+    StatisticsWindow window(judged, {});
+    window.reload();
+    window.findChild<QCheckBox*>()->setChecked(true);
+    // Games 4 to 40 judged, given up i % 10 for game i - 1: the last ten are 0 to 9.
+    EXPECT_EQ(figure(&window, "Given up in the last 10 games"), "4.5");
+    EXPECT_EQ(figure(&window, "Average luck per game"), "+1.1");  // 19 at +5, 18 at -3
+    bool note = false;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        note |= label->accessibleName().contains("still to be judged: 3");
+    EXPECT_TRUE(note);
+    auto* tabs = window.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(StatisticsWindow::GivenUp);
+    EXPECT_TRUE(qobject_cast<QChartView*>(tabs->currentWidget())
+                    ->accessibleDescription()
+                    .contains("37 games judged"));
+    tabs->setCurrentIndex(StatisticsWindow::Practice);
+    // The last 50 answers: 50 at 1.0 once the first 20 at 4.0 have dropped out.
+    EXPECT_TRUE(qobject_cast<QChartView*>(tabs->currentWidget())
+                    ->accessibleDescription()
+                    .contains("stands at 1.00"));
 }
 
 // Both windows open within the screen, whatever size they would like, grow and shrink, close

@@ -97,6 +97,77 @@ TEST(GameStatistics, chartHelpersCoverEveryGame) {
     EXPECT_EQ(computeStatistics({}, true).games, 0);
 }
 
+TEST(GameStatistics, givenUpAndLuckCountOnlyTheJudgedGames) {
+    GameGenerator generator(4, {});
+    std::vector<GameSummary> games;
+    // Given up 1, 2, ... 15 (the 6th game forced, every 4th not yet judged), luck alternating.
+    for (int i = 1; i <= 15; ++i) {
+        GameSummary g = summaryOf(generator.next());
+        g.forced = i == 6;
+        if (i % 4 != 0) {
+            g.givenUp = double(i);
+            g.luck = i % 2 ? 10.0 : -4.0;
+        }
+        games.push_back(g);
+    }
+    const GameStatistics s = computeStatistics(games, false);
+    // Judged and counted: 1 2 3 5 7 9 10 11 13 14 15.
+    EXPECT_EQ(s.games, 14);
+    EXPECT_EQ(s.judged, 11);
+    EXPECT_EQ(s.givenUp, (std::vector<double>{1, 2, 3, 5, 7, 9, 10, 11, 13, 14, 15}));
+    EXPECT_DOUBLE_EQ(s.givenUpMean, 90.0 / 11);
+    EXPECT_DOUBLE_EQ(s.givenUpMedian, 9);
+    EXPECT_DOUBLE_EQ(s.givenUpRecent, 89.0 / 10);
+    EXPECT_DOUBLE_EQ(s.luckMean, (8 * 10.0 - 3 * 4.0) / 11);
+    EXPECT_EQ(s.givenUpFinished.back(), games.back().finished);
+    EXPECT_EQ(computeStatistics(games, true).judged, 12);
+    for (GameSummary& g : games) g.givenUp.reset();
+    EXPECT_EQ(computeStatistics(games, true).judged, 0);
+}
+
+TEST(GameStatistics, aTrendCoversEveryGameInAtMostItsPoints) {
+    struct Case {
+        int games, maxPoints, perPoint;
+    };
+    for (const Case& c : {Case{1, 250, 1}, Case{250, 250, 1}, Case{251, 250, 2},
+                          Case{10000, 250, 40}, Case{999, 100, 10}}) {
+        SCOPED_TRACE(c.games);
+        std::vector<double> values;
+        std::vector<QDateTime> when;
+        for (int i = 0; i < c.games; ++i) {
+            values.push_back(i % 7);
+            when.push_back(QDateTime::fromSecsSinceEpoch(1'700'000'000 + 3600 * i, Qt::UTC));
+        }
+        const Trend t = trendOf(values, when, 10, c.maxPoints);
+        EXPECT_EQ(t.perPoint, c.perPoint);
+        ASSERT_LE(int(t.points.size()), c.maxPoints);
+        EXPECT_EQ(t.points.back().last, c.games);
+        EXPECT_EQ(t.points.back().finished, when.back());
+        double weighted = 0;
+        for (std::size_t p = 0; p < t.points.size(); ++p) {
+            const int first = p == 0 ? 0 : t.points[p - 1].last;
+            weighted += t.points[p].mean * (t.points[p].last - first);
+        }
+        EXPECT_NEAR(weighted, std::accumulate(values.begin(), values.end(), 0.0), 1e-6);
+        const int window = std::min(c.games, t.window);
+        EXPECT_NEAR(t.points.back().average,
+                    std::accumulate(values.end() - window, values.end(), 0.0) / window, 1e-9);
+    }
+    EXPECT_TRUE(trendOf({}, {}).points.empty());
+}
+
+TEST(GameStatistics, practiceProficiencyIsTheMeanOfTheLastFiftyAnswers) {
+    std::vector<PracticeAnswer> answers(120);
+    for (std::size_t i = 0; i < answers.size(); ++i) answers[i].givenUp = i < 60 ? 2.0 : 0.0;
+    const std::vector<double> p = practiceProficiency(answers);
+    ASSERT_EQ(p.size(), answers.size());
+    EXPECT_DOUBLE_EQ(p[0], 2);
+    EXPECT_DOUBLE_EQ(p[59], 2);
+    EXPECT_DOUBLE_EQ(p[84], 2.0 * 25 / 50);
+    EXPECT_DOUBLE_EQ(p[119], 0);
+    EXPECT_TRUE(practiceProficiency({}).empty());
+}
+
 TEST(GameStatistics, theExportHasOneLinePerGameAndOneColumnPerCategory) {
     GameGenerator generator(3, {});
     std::vector<GameSummary> games;

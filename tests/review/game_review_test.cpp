@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The review: replaying a record through the coach gives, decision by decision, the losses the
 // coach itself computes for those moves, and their sum; a game played by the coach's advice
-// gives up nothing; decisions on forced dice are shown but not judged.
+// gives up nothing; decisions on forced dice are shown but not judged; and the luck of the
+// rolls closes the account of every game exactly: start + luck - given up = total.
 
 #include "review/game_review.h"
 
@@ -90,9 +91,64 @@ TEST(GameReview, aGamePlayedByTheCoachGivesUpNothingAndEndsOnItsTotal) {
     // After the last commit nothing is left to expect: the total is what was scored.
     EXPECT_NEAR(review->decisions.back().expectedAfter, game.total, 1e-6);
 
+    // With nothing given up, the dice alone took the game from its start to its total.
+    EXPECT_NEAR(review->expectedAtStart + review->totalLuck, game.total, 1e-9);
+
     GameRecord broken = game;
     broken.turns.pop_back();
     EXPECT_FALSE(reviewGame(table(), broken));
+    EXPECT_FALSE(gameLuck(table(), broken));
+}
+
+TEST(GameReview, startPlusLuckLessGivenUpIsTheTotalInEveryGame) {
+    struct Player {
+        std::uint64_t seed;
+        double noise, forcedShare;
+    };
+    // uncharged: decisions whose loss leaves out part of what they cost (on forced dice, or too
+    // small to show), which the next roll's luck must take up.
+    int bonuses = 0, extras = 0, forced = 0, uncharged = 0;
+    for (const Player& player :
+         {Player{21, 0.0, 0.5}, Player{22, 0.1, 0.3}, Player{23, 0.5, 0.3}, Player{24, 1.0, 0.2}}) {
+        GameGenerator generator(player.seed, {&table(), player.noise, player.forcedShare, 0.0});
+        for (int g = 0; g < 60; ++g) {
+            GameRecord game = generator.next();
+            game.id = 100 + g;
+            const std::optional<GameReview> review = reviewGame(table(), game);
+            ASSERT_TRUE(review);
+            bonuses += game.bonus > 0;
+            extras += game.extra > 0;
+            forced += game.forced;
+            EXPECT_NEAR(review->expectedAtStart + review->totalLuck - review->totalLoss, game.total,
+                        1e-9)
+                << "seed " << player.seed << " game " << g;
+            double luck = 0;
+            for (std::size_t d = 0; d < review->decisions.size(); ++d) {
+                const ReviewedDecision& decision = review->decisions[d];
+                luck += decision.luck;
+                if (d == 0) continue;
+                const ReviewedDecision& before = review->decisions[d - 1];
+                uncharged +=
+                    std::abs(before.best.expectedTotal - before.loss - before.expectedAfter) > 1e-9;
+                // After a move charged in full, the next roll starts from where that move left
+                // the game.
+                if (before.loss > 0)
+                    EXPECT_NEAR(decision.luck, decision.best.expectedTotal - before.expectedAfter,
+                                1e-9);
+            }
+            EXPECT_NEAR(review->totalLuck, luck, 1e-9);
+            const std::optional<GameLuck> kept = gameLuck(table(), game);
+            ASSERT_TRUE(kept);
+            EXPECT_EQ(kept->id, game.id);
+            EXPECT_EQ(kept->luck, review->totalLuck);
+            EXPECT_EQ(kept->givenUp, review->totalLoss);
+        }
+    }
+    // The games took every path the account must close over.
+    EXPECT_GT(bonuses, 10);
+    EXPECT_GT(extras, 0);
+    EXPECT_GT(forced, 20);
+    EXPECT_GT(uncharged, 10);
 }
 
 }  // namespace
