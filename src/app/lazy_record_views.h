@@ -27,6 +27,9 @@ class LazyRecordViews : public RecordViews {
     void showStatistics() override;
     void showReview(const GameRecord& record) override;
     void showPractice() override;
+    void recordChanged() override {
+        if (m_views) m_views->recordChanged();
+    }
     bool loaded() const { return m_views != nullptr; }
 
   private:

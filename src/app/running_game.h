@@ -5,6 +5,7 @@
 // given, the record wired to the board with its Statistics, Review and Practice windows. The
 // desktop program, the tests, the benchmarks and the tools all put a game together through here.
 
+#include <QObject>
 #include <memory>
 
 #include "app/lazy_record_views.h"
@@ -13,6 +14,7 @@
 #include "hiscores/mod_hi_scores.h"
 #include "hiscores/settings_store.h"
 #include "record/game_history.h"
+#include "review/luck_fill.h"
 #include "ui/toolkit.h"
 
 namespace korvex {
@@ -31,6 +33,8 @@ class RunningGame {
     GameHistory* history() { return m_history; }
 
   private:
+    // Judges the games still without luck, if the coach's table is there.
+    void judgeGames();
     void report(const QString& text, const QString& title);
 
     Toolkit& m_toolkit;
@@ -39,6 +43,10 @@ class RunningGame {
     GameHistory* m_history;
     // The Statistics and Review windows, loaded on the first request; they go before the board.
     std::unique_ptr<LazyRecordViews> m_recordWindows;
+    // Judges recorded games in the background once the coach's table is there; it reads the
+    // board's table, so it stops before the board goes.
+    QObject m_context;
+    std::unique_ptr<LuckFill> m_luckFill;
 };
 
 }  // namespace korvex

@@ -99,6 +99,7 @@ const CoachTable* CoachPanel::table() {
         m_service->start(&m_context, [this] {
             refresh();
             if (m_listener) m_listener();
+            if (m_tableListener) m_tableListener();
         });
     }
     return m_service->table();

@@ -49,11 +49,15 @@ class CoachPanel {
 
     // The coach's table for a review: starts making it if nobody has yet; null until it is there.
     const CoachTable* table();
+    // The table if it is there already; never starts making it.
+    const CoachTable* builtTable() const { return m_service ? m_service->table() : nullptr; }
     // The advice shown during play, when it differs from the last one taken; nothing while the
     // coach is off, before START and once the game is over.
     std::optional<QString> newAdvice();
     // Called when the advice changed of its own accord: the table became ready.
     void setAdviceListener(std::function<void()> listener) { m_listener = std::move(listener); }
+    // Called once, when the table is first there (whoever asked for it).
+    void setTableListener(std::function<void()> listener) { m_tableListener = std::move(listener); }
 
   private:
     void showPanel(bool on);
@@ -70,6 +74,7 @@ class CoachPanel {
     std::optional<GameRecord> m_finished;
     QString m_spokenAdvice;  // the advice newAdvice() last gave
     std::function<void()> m_listener;
+    std::function<void()> m_tableListener;
     QObject m_context;  // carries the table's "ready" back to the board's thread
     std::unique_ptr<CoachService> m_service;
 };

@@ -57,6 +57,7 @@ void GameHistory::record(const GameRecord& game) {
 bool GameHistory::flush(Occasion occasion) {
     const int wait =
         occasion == Occasion::Closing ? GameStore::kClosingWaitMs : GameStore::kBoardWaitMs;
+    bool wrote = false;
     while (!m_waiting.empty()) {
         GameRecord& next = m_waiting.front();
         GameStore* games = store();
@@ -65,13 +66,16 @@ bool GameHistory::flush(Occasion occasion) {
         if (!stored) {
             const StoreFailure failure = storeFailure();
             occasion == Occasion::Closing ? reportLoss(failure) : reportRefusal(failure);
+            if (wrote && m_stored && occasion != Occasion::Closing) m_stored();
             return false;
         }
         if (m_last && m_last->started == next.started && m_last->finished == next.finished)
             m_last->id = next.id;
         m_waiting.erase(m_waiting.begin());
+        wrote = true;
     }
     m_refusalReported = false;
+    if (wrote && m_stored && occasion != Occasion::Closing) m_stored();
     return true;
 }
 

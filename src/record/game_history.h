@@ -32,6 +32,10 @@ class GameHistory {
     static QString defaultPath();
 
     void setReporter(Reporter reporter) { m_reporter = std::move(reporter); }
+    // Called after games waiting in memory were written, so that they can be judged.
+    void setStoredListener(std::function<void()> listener) { m_stored = std::move(listener); }
+    // What makes the store: for a worker that needs one of its own on the same file.
+    const GameStoreOpener& opener() const { return m_open; }
 
     // When games waiting in memory are written: each time, the board waits only briefly for
     // another copy's write, but when it closes this is their last chance.
@@ -81,6 +85,7 @@ class GameHistory {
     std::vector<GameRecord> m_waiting;
     std::optional<GameRecord> m_last;
     Reporter m_reporter;
+    std::function<void()> m_stored;
     QString m_readProblem;
     bool m_refusalReported = false;  // since the last write that worked
     bool m_newerReported = false;    // for the whole run: such a file stays as it is

@@ -33,6 +33,10 @@ RecordWindows::RecordWindows(GameHistory& history, TableSource table)
 
 RecordWindows::~RecordWindows() = default;
 
+void RecordWindows::recordChanged() {
+    if (m_statistics && m_statistics->isVisible()) m_statistics->reload();
+}
+
 void RecordWindows::showStatistics() {
     if (!m_statistics)
         m_statistics = std::make_unique<StatisticsWindow>(

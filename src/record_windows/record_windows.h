@@ -23,6 +23,7 @@ class RecordWindows : public RecordViews {
     ~RecordWindows() override;
 
     void showStatistics() override;
+    void recordChanged() override;
     void showReview(const GameRecord& record) override;
     void showPractice() override;
 

@@ -17,6 +17,8 @@ class RecordViews {
   public:
     virtual ~RecordViews() = default;
     virtual void showStatistics() = 0;
+    // The record holds something new (games judged in the background): an open window shows it.
+    virtual void recordChanged() {}
     virtual void showReview(const GameRecord& record) = 0;
     virtual void showPractice() = 0;
 };
