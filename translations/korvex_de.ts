@@ -349,6 +349,10 @@
         <source>Coach off.</source>
         <translation>Trainer aus.</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
 </context>
 <context>
     <name>GameDatabase</name>
@@ -456,6 +460,14 @@
         <source>%3 games you finished could not be recorded in %1: %2. They are lost.</source>
         <translation>%3 Spiele, die du beendet hast, konnten nicht in %1 aufgezeichnet werden: %2. Sie sind verloren.</translation>
     </message>
+    <message>
+        <source>Your practice answers cannot be kept in %1: it was written by a newer version of Korvex, and this version cannot add to it. The file is left as it is.</source>
+        <translation>Ihre Übungsantworten können nicht in %1 aufbewahrt werden: Die Datei wurde von einer neueren Version von Korvex geschrieben, und diese Version kann nichts hinzufügen. Die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Your practice answer could not be written to %1: %2. It is not kept, and the position comes back as if it had not been answered.</source>
+        <translation>Ihre Übungsantwort konnte nicht in %1 geschrieben werden: %2. Sie wird nicht aufbewahrt, und die Stellung kommt wieder, als wäre sie nicht beantwortet worden.</translation>
+    </message>
 </context>
 <context>
     <name>GameReview</name>
@@ -474,6 +486,113 @@
     <message>
         <source>Held %1 and rolled</source>
         <translation>%1 gehalten und gewürfelt</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>score %1 for %2</source>
+        <translation>%1 für %2 zu werten</translation>
+    </message>
+    <message>
+        <source>roll all five again</source>
+        <translation>alle fünf neu zu würfeln</translation>
+    </message>
+    <message>
+        <source>hold %1 and roll</source>
+        <translation>%1 zu halten und zu würfeln</translation>
+    </message>
+    <message>
+        <source>%1: the best move, giving up nothing. The game expects a final total of %2.</source>
+        <translation>%1: der beste Zug, nichts verschenkt. Die Partie erwartet eine Endsumme von %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points given up. The best move was to %3, expecting a final total of %4; your move expects %5.</source>
+        <translation>%1: %2 Punkte verschenkt. Der beste Zug war, %3, mit einer erwarteten Endsumme von %4; Ihr Zug erwartet %5.</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Zwischensumme</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Korvex Practice</source>
+        <translation>Korvex Üben</translation>
+    </message>
+    <message>
+        <source>Hold the dice you would keep and press Roll, or pick the category you would score now. The coach then grades your move.</source>
+        <translation>Halten Sie die Würfel, die Sie behalten würden, und drücken Sie Würfeln, oder wählen Sie die Kategorie, die Sie jetzt werten würden. Der Trainer bewertet dann Ihren Zug.</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Nächste Stellung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>The card as it stood: an open box shows what these dice would score there</source>
+        <translation>Der Block, wie er stand: Ein offenes Feld zeigt, was diese Würfel dort werten würden</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Das beste Spiel wird berechnet …</translation>
+    </message>
+    <message>
+        <source>There is no position to practise yet.</source>
+        <translation>Es gibt noch keine Stellung zum Üben.</translation>
+    </message>
+    <message>
+        <source>A position from one of your games</source>
+        <translation>Eine Stellung aus einer Ihrer Partien</translation>
+    </message>
+    <message>
+        <source>A position from a game the coach played: your own games give positions once you have played some</source>
+        <translation>Eine Stellung aus einer Partie des Trainers: Ihre eigenen Partien liefern Stellungen, sobald Sie einige gespielt haben</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, roll %3 of %4</source>
+        <translation>Runde %1 von %2, Wurf %3 von %4</translation>
+    </message>
+    <message>
+        <source>Your move?</source>
+        <translation>Ihr Zug?</translation>
+    </message>
+    <message>
+        <source>That move is not open in this position.</source>
+        <translation>Dieser Zug ist in dieser Stellung nicht möglich.</translation>
+    </message>
+    <message>
+        <source>The record could not keep this answer, so it does not count.</source>
+        <translation>Die Aufzeichnung konnte diese Antwort nicht aufbewahren, daher zählt sie nicht.</translation>
+    </message>
+    <message>
+        <source>Proficiency: answer a position to see how many points your decisions give up.</source>
+        <translation>Können: Beantworten Sie eine Stellung, um zu sehen, wie viele Punkte Ihre Entscheidungen verschenken.</translation>
+    </message>
+    <message>
+        <source>Proficiency: %1 points given up in your one answer so far.</source>
+        <translation>Können: %1 Punkte verschenkt in Ihrer bisher einzigen Antwort.</translation>
+    </message>
+    <message>
+        <source>Proficiency: %1 points given up per decision over your last %2 answers.</source>
+        <translation>Können: %1 Punkte verschenkt je Entscheidung in Ihren letzten %2 Antworten.</translation>
     </message>
 </context>
 <context>
@@ -539,10 +658,6 @@
         <translation>Diese Aufzeichnung ist kein ganzes Spiel, daher kann der Trainer sie nicht nachspielen.</translation>
     </message>
     <message>
-        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
-        <translation>Deine Entscheidungen haben gegenüber bestem Spiel %1 Punkte verschenkt; zu Beginn waren %2 zu erwarten.</translation>
-    </message>
-    <message>
         <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
         <translation>Am teuersten: Runde %1, Wurf %2, %3 (%4 Punkte).</translation>
     </message>
@@ -574,6 +689,18 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>%1, holding %2</source>
+        <translation>%1, gehalten %2</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Glück</translation>
+    </message>
+    <message>
+        <source>Expected %1 at the start · luck %2 · your decisions gave up %3 · total %4</source>
+        <translation>Erwartet %1 zu Beginn · Glück %2 · Ihre Entscheidungen verschenkten %3 · Summe %4</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
@@ -584,10 +711,6 @@
     <message>
         <source>Games</source>
         <translation>Spiele</translation>
-    </message>
-    <message>
-        <source>Total (lower edge of each %1-point band)</source>
-        <translation>Summe (Untergrenze jedes Bereichs von %1 Punkten)</translation>
     </message>
     <message>
         <source>No games yet.</source>
@@ -608,10 +731,6 @@
     <message>
         <source>Average of the last %1 games</source>
         <translation>Durchschnitt der letzten %1 Spiele</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Spiel</translation>
     </message>
     <message>
         <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
@@ -744,6 +863,94 @@
     <message>
         <source>The games could not be written to %1 (%2).</source>
         <translation>Die Spiele konnten nicht in %1 geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Mean total of each %1 games</source>
+        <translation>Mittlere Summe je %1 Partien</translation>
+    </message>
+    <message>
+        <source>Points given up per game</source>
+        <translation>Verschenkte Punkte je Partie</translation>
+    </message>
+    <message>
+        <source>Points given up</source>
+        <translation>Verschenkte Punkte</translation>
+    </message>
+    <message>
+        <source>Mean of each %1 games</source>
+        <translation>Mittel je %1 Partien</translation>
+    </message>
+    <message>
+        <source>The coach has judged no game yet.</source>
+        <translation>Der Trainer hat noch keine Partie bewertet.</translation>
+    </message>
+    <message>
+        <source>Line chart of the expected points your decisions gave up in each of %1 games judged by the coach, with the average of the last %2; the latest average is %3.</source>
+        <translation>Liniendiagramm der erwarteten Punkte, die Ihre Entscheidungen in jeder von %1 vom Trainer bewerteten Partien verschenkten, mit dem Mittel der letzten %2; das neueste Mittel ist %3.</translation>
+    </message>
+    <message>
+        <source>No practice answers yet</source>
+        <translation>Noch keine Übungsantworten</translation>
+    </message>
+    <message>
+        <source>Practice: points given up per move</source>
+        <translation>Üben: verschenkte Punkte je Zug</translation>
+    </message>
+    <message>
+        <source>Mean of the last 50 answers</source>
+        <translation>Mittel der letzten 50 Antworten</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Answer positions in Practice, and this chart shows how many points your moves give up on average, over your last 50 answers.</source>
+        <translation>Beantworten Sie Stellungen beim Üben, dann zeigt dieses Diagramm, wie viele Punkte Ihre Züge im Mittel verschenken, über Ihre letzten 50 Antworten.</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 practice answers of the mean expected points a move gave up, over the last 50 answers at each; it stands at %2 now.</source>
+        <translation>Liniendiagramm über %1 Übungsantworten der mittleren erwarteten Punkte, die ein Zug verschenkte, jeweils über die letzten 50 Antworten; es steht jetzt bei %2.</translation>
+    </message>
+    <message>
+        <source>Median points given up</source>
+        <translation>Median verschenkter Punkte</translation>
+    </message>
+    <message>
+        <source>Given up in the last 10 games</source>
+        <translation>Verschenkt in den letzten 10 Partien</translation>
+    </message>
+    <message>
+        <source>Average luck per game</source>
+        <translation>Mittleres Glück je Partie</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Verschenkt</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Points given up per game over time</source>
+        <translation>Verschenkte Punkte je Partie im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Practice: points given up per move over your answers</source>
+        <translation>Üben: verschenkte Punkte je Zug über Ihre Antworten</translation>
+    </message>
+    <message>
+        <source>The coach has not yet judged these games: points given up and luck show once it has.</source>
+        <translation>Der Trainer hat diese Partien noch nicht bewertet: Verschenkte Punkte und Glück erscheinen, sobald er es getan hat.</translation>
+    </message>
+    <message>
+        <source>Points given up and luck count only the games the coach has judged so far; still to be judged: %1.</source>
+        <translation>Verschenkte Punkte und Glück zählen nur die bisher vom Trainer bewerteten Partien; noch zu bewerten: %1.</translation>
     </message>
 </context>
 <context>

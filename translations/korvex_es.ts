@@ -349,6 +349,10 @@
         <source>Coach off.</source>
         <translation>Entrenador desactivado.</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
 </context>
 <context>
     <name>GameDatabase</name>
@@ -456,6 +460,14 @@
         <source>%3 games you finished could not be recorded in %1: %2. They are lost.</source>
         <translation>%3 partidas que terminaste no se pudieron registrar en %1: %2. Se han perdido.</translation>
     </message>
+    <message>
+        <source>Your practice answers cannot be kept in %1: it was written by a newer version of Korvex, and this version cannot add to it. The file is left as it is.</source>
+        <translation>Tus respuestas de práctica no se pueden guardar en %1: lo escribió una versión más reciente de Korvex y esta versión no puede añadir nada. El archivo se deja como está.</translation>
+    </message>
+    <message>
+        <source>Your practice answer could not be written to %1: %2. It is not kept, and the position comes back as if it had not been answered.</source>
+        <translation>Tu respuesta de práctica no se pudo escribir en %1: %2. No se guarda, y la posición volverá como si no se hubiera respondido.</translation>
+    </message>
 </context>
 <context>
     <name>GameReview</name>
@@ -474,6 +486,113 @@
     <message>
         <source>Held %1 and rolled</source>
         <translation>Guardaste %1 y tiraste</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>score %1 for %2</source>
+        <translation>anotar %1 por %2</translation>
+    </message>
+    <message>
+        <source>roll all five again</source>
+        <translation>volver a tirar los cinco</translation>
+    </message>
+    <message>
+        <source>hold %1 and roll</source>
+        <translation>guardar %1 y tirar</translation>
+    </message>
+    <message>
+        <source>%1: the best move, giving up nothing. The game expects a final total of %2.</source>
+        <translation>%1: la mejor jugada, sin ceder nada. La partida espera un total final de %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points given up. The best move was to %3, expecting a final total of %4; your move expects %5.</source>
+        <translation>%1: %2 puntos cedidos. La mejor jugada era %3, con un total final esperado de %4; tu jugada espera %5.</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonificación</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Korvex Practice</source>
+        <translation>Práctica de Korvex</translation>
+    </message>
+    <message>
+        <source>Hold the dice you would keep and press Roll, or pick the category you would score now. The coach then grades your move.</source>
+        <translation>Guarda los dados que conservarías y pulsa Tirar, o elige la categoría que anotarías ahora. El entrenador califica después tu jugada.</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Siguiente posición</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirar</translation>
+    </message>
+    <message>
+        <source>The card as it stood: an open box shows what these dice would score there</source>
+        <translation>La hoja tal como estaba: una casilla libre muestra lo que estos dados anotarían allí</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calculando la mejor jugada…</translation>
+    </message>
+    <message>
+        <source>There is no position to practise yet.</source>
+        <translation>Todavía no hay ninguna posición para practicar.</translation>
+    </message>
+    <message>
+        <source>A position from one of your games</source>
+        <translation>Una posición de una de tus partidas</translation>
+    </message>
+    <message>
+        <source>A position from a game the coach played: your own games give positions once you have played some</source>
+        <translation>Una posición de una partida del entrenador: tus propias partidas darán posiciones en cuanto hayas jugado algunas</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, roll %3 of %4</source>
+        <translation>Turno %1 de %2, tirada %3 de %4</translation>
+    </message>
+    <message>
+        <source>Your move?</source>
+        <translation>¿Tu jugada?</translation>
+    </message>
+    <message>
+        <source>That move is not open in this position.</source>
+        <translation>Esa jugada no es posible en esta posición.</translation>
+    </message>
+    <message>
+        <source>The record could not keep this answer, so it does not count.</source>
+        <translation>El registro no pudo guardar esta respuesta, así que no cuenta.</translation>
+    </message>
+    <message>
+        <source>Proficiency: answer a position to see how many points your decisions give up.</source>
+        <translation>Nivel: responde a una posición para ver cuántos puntos ceden tus decisiones.</translation>
+    </message>
+    <message>
+        <source>Proficiency: %1 points given up in your one answer so far.</source>
+        <translation>Nivel: %1 puntos cedidos en tu única respuesta hasta ahora.</translation>
+    </message>
+    <message>
+        <source>Proficiency: %1 points given up per decision over your last %2 answers.</source>
+        <translation>Nivel: %1 puntos cedidos por decisión en tus últimas %2 respuestas.</translation>
     </message>
 </context>
 <context>
@@ -539,10 +658,6 @@
         <translation>Este registro no es una partida completa, así que el entrenador no puede repetirla.</translation>
     </message>
     <message>
-        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
-        <translation>Tus decisiones costaron %1 puntos frente a la mejor jugada, que esperaba %2 al principio.</translation>
-    </message>
-    <message>
         <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
         <translation>La más cara: turno %1, tirada %2, %3 (%4 puntos).</translation>
     </message>
@@ -574,6 +689,18 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>%1, holding %2</source>
+        <translation>%1, guardando %2</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>Expected %1 at the start · luck %2 · your decisions gave up %3 · total %4</source>
+        <translation>Esperado %1 al inicio · suerte %2 · tus decisiones cedieron %3 · total %4</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
@@ -584,10 +711,6 @@
     <message>
         <source>Games</source>
         <translation>Partidas</translation>
-    </message>
-    <message>
-        <source>Total (lower edge of each %1-point band)</source>
-        <translation>Total (límite inferior de cada tramo de %1 puntos)</translation>
     </message>
     <message>
         <source>No games yet.</source>
@@ -608,10 +731,6 @@
     <message>
         <source>Average of the last %1 games</source>
         <translation>Media de las últimas %1 partidas</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Partida</translation>
     </message>
     <message>
         <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
@@ -744,6 +863,94 @@
     <message>
         <source>The games could not be written to %1 (%2).</source>
         <translation>No se pudieron escribir las partidas en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Mean total of each %1 games</source>
+        <translation>Total medio de cada %1 partidas</translation>
+    </message>
+    <message>
+        <source>Points given up per game</source>
+        <translation>Puntos cedidos por partida</translation>
+    </message>
+    <message>
+        <source>Points given up</source>
+        <translation>Puntos cedidos</translation>
+    </message>
+    <message>
+        <source>Mean of each %1 games</source>
+        <translation>Media de cada %1 partidas</translation>
+    </message>
+    <message>
+        <source>The coach has judged no game yet.</source>
+        <translation>El entrenador aún no ha juzgado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>Line chart of the expected points your decisions gave up in each of %1 games judged by the coach, with the average of the last %2; the latest average is %3.</source>
+        <translation>Gráfico de líneas de los puntos esperados que tus decisiones cedieron en cada una de las %1 partidas juzgadas por el entrenador, con la media de las últimas %2; la última media es %3.</translation>
+    </message>
+    <message>
+        <source>No practice answers yet</source>
+        <translation>Aún no hay respuestas de práctica</translation>
+    </message>
+    <message>
+        <source>Practice: points given up per move</source>
+        <translation>Práctica: puntos cedidos por jugada</translation>
+    </message>
+    <message>
+        <source>Mean of the last 50 answers</source>
+        <translation>Media de las últimas 50 respuestas</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Answer positions in Practice, and this chart shows how many points your moves give up on average, over your last 50 answers.</source>
+        <translation>Responde posiciones en la práctica y este gráfico mostrará cuántos puntos ceden tus jugadas de media, en tus últimas 50 respuestas.</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 practice answers of the mean expected points a move gave up, over the last 50 answers at each; it stands at %2 now.</source>
+        <translation>Gráfico de líneas sobre %1 respuestas de práctica de la media de puntos esperados que cedió una jugada, sobre las últimas 50 respuestas en cada una; ahora está en %2.</translation>
+    </message>
+    <message>
+        <source>Median points given up</source>
+        <translation>Mediana de puntos cedidos</translation>
+    </message>
+    <message>
+        <source>Given up in the last 10 games</source>
+        <translation>Cedidos en las últimas 10 partidas</translation>
+    </message>
+    <message>
+        <source>Average luck per game</source>
+        <translation>Suerte media por partida</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Cedidos</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Points given up per game over time</source>
+        <translation>Puntos cedidos por partida a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>Practice: points given up per move over your answers</source>
+        <translation>Práctica: puntos cedidos por jugada a lo largo de tus respuestas</translation>
+    </message>
+    <message>
+        <source>The coach has not yet judged these games: points given up and luck show once it has.</source>
+        <translation>El entrenador aún no ha juzgado estas partidas: los puntos cedidos y la suerte se muestran en cuanto lo haga.</translation>
+    </message>
+    <message>
+        <source>Points given up and luck count only the games the coach has judged so far; still to be judged: %1.</source>
+        <translation>Los puntos cedidos y la suerte solo cuentan las partidas que el entrenador ya ha juzgado; por juzgar: %1.</translation>
     </message>
 </context>
 <context>

@@ -349,6 +349,10 @@
         <source>Coach off.</source>
         <translation>Coach désactivé.</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
 </context>
 <context>
     <name>GameDatabase</name>
@@ -406,7 +410,7 @@
     </message>
     <message>
         <source>schema version %1 or later; this version knows %2</source>
-        <translation>version de schéma %1 ou ultérieure ; cette version connaît la %2</translation>
+        <translation>version de schéma %1 ou ultérieure&#xa0;; cette version connaît la %2</translation>
     </message>
     <message>
         <source>the game is not in it</source>
@@ -430,7 +434,7 @@
     <message>
         <source>Details: %1</source>
         <extracomment>A line under a message about the record of games; %1 is what SQLite itself said.</extracomment>
-        <translation>Détails : %1</translation>
+        <translation>Détails&#xa0;: %1</translation>
     </message>
     <message>
         <source>The record of your games, %1, was written by a newer version of Korvex, which this version cannot read. The file is left as it is.</source>
@@ -438,23 +442,31 @@
     </message>
     <message>
         <source>The record of your games, %1, cannot be read: %2.</source>
-        <translation>L’historique de vos parties, %1, ne peut pas être lu : %2.</translation>
+        <translation>L’historique de vos parties, %1, ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The games you finish cannot be recorded in %1: it was written by a newer version of Korvex, and this version cannot add games to it. The file is left as it is.</source>
-        <translation>Les parties que vous terminez ne peuvent pas être enregistrées dans %1 : il a été écrit par une version plus récente de Korvex, et cette version ne peut pas y ajouter de parties. Le fichier reste tel quel.</translation>
+        <translation>Les parties que vous terminez ne peuvent pas être enregistrées dans %1&#xa0;: il a été écrit par une version plus récente de Korvex, et cette version ne peut pas y ajouter de parties. Le fichier reste tel quel.</translation>
     </message>
     <message>
         <source>Your game could not be written to %1: %2. It is kept and will be recorded at the next chance: when your next game ends, when Statistics opens, or when you close the board.</source>
-        <translation>Votre partie n’a pas pu être écrite dans %1 : %2. Elle est conservée et sera enregistrée à la prochaine occasion : à la fin de votre prochaine partie, à l’ouverture des statistiques ou à la fermeture du plateau.</translation>
+        <translation>Votre partie n’a pas pu être écrite dans %1&#xa0;: %2. Elle est conservée et sera enregistrée à la prochaine occasion&#xa0;: à la fin de votre prochaine partie, à l’ouverture des statistiques ou à la fermeture du plateau.</translation>
     </message>
     <message>
         <source>A game you finished could not be recorded in %1: %2. It is lost.</source>
-        <translation>Une partie que vous avez terminée n’a pas pu être enregistrée dans %1 : %2. Elle est perdue.</translation>
+        <translation>Une partie que vous avez terminée n’a pas pu être enregistrée dans %1&#xa0;: %2. Elle est perdue.</translation>
     </message>
     <message>
         <source>%3 games you finished could not be recorded in %1: %2. They are lost.</source>
-        <translation>%3 parties que vous avez terminées n’ont pas pu être enregistrées dans %1 : %2. Elles sont perdues.</translation>
+        <translation>%3 parties que vous avez terminées n’ont pas pu être enregistrées dans %1&#xa0;: %2. Elles sont perdues.</translation>
+    </message>
+    <message>
+        <source>Your practice answers cannot be kept in %1: it was written by a newer version of Korvex, and this version cannot add to it. The file is left as it is.</source>
+        <translation>Vos réponses d’entraînement ne peuvent pas être gardées dans %1&#xa0;: il a été écrit par une version plus récente de Korvex, et cette version ne peut rien y ajouter. Le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Your practice answer could not be written to %1: %2. It is not kept, and the position comes back as if it had not been answered.</source>
+        <translation>Votre réponse d’entraînement n’a pas pu être écrite dans %1&#xa0;: %2. Elle n’est pas gardée, et la position reviendra comme si vous n’y aviez pas répondu.</translation>
     </message>
 </context>
 <context>
@@ -474,6 +486,113 @@
     <message>
         <source>Held %1 and rolled</source>
         <translation>Gardé %1 et relancé</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>score %1 for %2</source>
+        <translation>marquer %1 pour %2</translation>
+    </message>
+    <message>
+        <source>roll all five again</source>
+        <translation>relancer les cinq dés</translation>
+    </message>
+    <message>
+        <source>hold %1 and roll</source>
+        <translation>garder %1 et relancer</translation>
+    </message>
+    <message>
+        <source>%1: the best move, giving up nothing. The game expects a final total of %2.</source>
+        <translation>%1&#xa0;: le meilleur coup, rien de perdu. La partie prévoit un total final de %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points given up. The best move was to %3, expecting a final total of %4; your move expects %5.</source>
+        <translation>%1&#xa0;: %2 points perdus. Le meilleur coup était de %3, pour un total final prévu de %4&#xa0;; votre coup prévoit %5.</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Sous-total</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Prime</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Korvex Practice</source>
+        <translation>Entraînement Korvex</translation>
+    </message>
+    <message>
+        <source>Hold the dice you would keep and press Roll, or pick the category you would score now. The coach then grades your move.</source>
+        <translation>Gardez les dés que vous garderiez et appuyez sur Lancer, ou choisissez la catégorie que vous marqueriez maintenant. Le coach note ensuite votre coup.</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Position suivante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>The card as it stood: an open box shows what these dice would score there</source>
+        <translation>La feuille telle qu’elle était&#xa0;: une case libre montre ce que ces dés y marqueraient</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Working out the best play…</source>
+        <translation>Calcul du meilleur jeu…</translation>
+    </message>
+    <message>
+        <source>There is no position to practise yet.</source>
+        <translation>Il n’y a pas encore de position à travailler.</translation>
+    </message>
+    <message>
+        <source>A position from one of your games</source>
+        <translation>Une position tirée de l’une de vos parties</translation>
+    </message>
+    <message>
+        <source>A position from a game the coach played: your own games give positions once you have played some</source>
+        <translation>Une position tirée d’une partie jouée par le coach&#xa0;: vos propres parties en donneront dès que vous en aurez joué</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, roll %3 of %4</source>
+        <translation>Tour %1 sur %2, lancer %3 sur %4</translation>
+    </message>
+    <message>
+        <source>Your move?</source>
+        <translation>Votre coup&#xa0;?</translation>
+    </message>
+    <message>
+        <source>That move is not open in this position.</source>
+        <translation>Ce coup n’est pas possible dans cette position.</translation>
+    </message>
+    <message>
+        <source>The record could not keep this answer, so it does not count.</source>
+        <translation>L’historique n’a pas pu garder cette réponse&#xa0;: elle ne compte donc pas.</translation>
+    </message>
+    <message>
+        <source>Proficiency: answer a position to see how many points your decisions give up.</source>
+        <translation>Niveau&#xa0;: répondez à une position pour voir combien de points vos décisions perdent.</translation>
+    </message>
+    <message>
+        <source>Proficiency: %1 points given up in your one answer so far.</source>
+        <translation>Niveau&#xa0;: %1 points perdus dans votre seule réponse jusqu’ici.</translation>
+    </message>
+    <message>
+        <source>Proficiency: %1 points given up per decision over your last %2 answers.</source>
+        <translation>Niveau&#xa0;: %1 points perdus par décision sur vos %2 dernières réponses.</translation>
     </message>
 </context>
 <context>
@@ -539,10 +658,6 @@
         <translation>Cet enregistrement n’est pas une partie entière&#xa0;; le coach ne peut donc pas la rejouer.</translation>
     </message>
     <message>
-        <source>Your decisions gave up %1 points against best play, which expected %2 at the start.</source>
-        <translation>Vos décisions ont coûté %1 points par rapport au meilleur jeu, qui prévoyait %2 au départ.</translation>
-    </message>
-    <message>
         <source>The costliest: turn %1, roll %2, %3 (%4 points).</source>
         <translation>La plus coûteuse&#xa0;: tour %1, lancer %2, %3 (%4 points).</translation>
     </message>
@@ -574,6 +689,18 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>%1, holding %2</source>
+        <translation>%1, en gardant %2</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Expected %1 at the start · luck %2 · your decisions gave up %3 · total %4</source>
+        <translation>Prévu %1 au départ · chance %2 · vos décisions ont perdu %3 · total %4</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
@@ -584,10 +711,6 @@
     <message>
         <source>Games</source>
         <translation>Parties</translation>
-    </message>
-    <message>
-        <source>Total (lower edge of each %1-point band)</source>
-        <translation>Total (borne basse de chaque tranche de %1 points)</translation>
     </message>
     <message>
         <source>No games yet.</source>
@@ -608,10 +731,6 @@
     <message>
         <source>Average of the last %1 games</source>
         <translation>Moyenne des %1 dernières parties</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Partie</translation>
     </message>
     <message>
         <source>Line chart of the totals of %1 games in the order they were played, with the average of the last %2; the latest average is %3.</source>
@@ -744,6 +863,94 @@
     <message>
         <source>The games could not be written to %1 (%2).</source>
         <translation>Les parties n’ont pas pu être écrites dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Mean total of each %1 games</source>
+        <translation>Total moyen par groupe de %1 parties</translation>
+    </message>
+    <message>
+        <source>Points given up per game</source>
+        <translation>Points perdus par partie</translation>
+    </message>
+    <message>
+        <source>Points given up</source>
+        <translation>Points perdus</translation>
+    </message>
+    <message>
+        <source>Mean of each %1 games</source>
+        <translation>Moyenne par groupe de %1 parties</translation>
+    </message>
+    <message>
+        <source>The coach has judged no game yet.</source>
+        <translation>Le coach n’a encore jugé aucune partie.</translation>
+    </message>
+    <message>
+        <source>Line chart of the expected points your decisions gave up in each of %1 games judged by the coach, with the average of the last %2; the latest average is %3.</source>
+        <translation>Graphique en courbes des points prévus que vos décisions ont perdus dans chacune des %1 parties jugées par le coach, avec la moyenne des %2 dernières&#xa0;; la dernière moyenne est %3.</translation>
+    </message>
+    <message>
+        <source>No practice answers yet</source>
+        <translation>Pas encore de réponse d’entraînement</translation>
+    </message>
+    <message>
+        <source>Practice: points given up per move</source>
+        <translation>Entraînement&#xa0;: points perdus par coup</translation>
+    </message>
+    <message>
+        <source>Mean of the last 50 answers</source>
+        <translation>Moyenne des 50 dernières réponses</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Answer positions in Practice, and this chart shows how many points your moves give up on average, over your last 50 answers.</source>
+        <translation>Répondez à des positions dans l’entraînement, et ce graphique montrera combien de points vos coups perdent en moyenne, sur vos 50 dernières réponses.</translation>
+    </message>
+    <message>
+        <source>Line chart over %1 practice answers of the mean expected points a move gave up, over the last 50 answers at each; it stands at %2 now.</source>
+        <translation>Graphique en courbes, sur %1 réponses d’entraînement, des points prévus perdus en moyenne par coup, sur les 50 dernières réponses à chaque fois&#xa0;; il est maintenant à %2.</translation>
+    </message>
+    <message>
+        <source>Median points given up</source>
+        <translation>Médiane des points perdus</translation>
+    </message>
+    <message>
+        <source>Given up in the last 10 games</source>
+        <translation>Perdus sur les 10 dernières parties</translation>
+    </message>
+    <message>
+        <source>Average luck per game</source>
+        <translation>Chance moyenne par partie</translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Points given up per game over time</source>
+        <translation>Points perdus par partie au fil du temps</translation>
+    </message>
+    <message>
+        <source>Practice: points given up per move over your answers</source>
+        <translation>Entraînement&#xa0;: points perdus par coup au fil de vos réponses</translation>
+    </message>
+    <message>
+        <source>The coach has not yet judged these games: points given up and luck show once it has.</source>
+        <translation>Le coach n’a pas encore jugé ces parties&#xa0;: les points perdus et la chance s’affichent dès qu’il l’a fait.</translation>
+    </message>
+    <message>
+        <source>Points given up and luck count only the games the coach has judged so far; still to be judged: %1.</source>
+        <translation>Les points perdus et la chance ne comptent que les parties déjà jugées par le coach&#xa0;; encore à juger&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1119,15 +1326,15 @@
     </message>
     <message>
         <source>Korvex is closing, so the new high score could not be kept: it is lost.</source>
-        <translation>Korvex se ferme, le nouveau record n’a donc pas pu être conservé : il est perdu.</translation>
+        <translation>Korvex se ferme, le nouveau record n’a donc pas pu être conservé&#xa0;: il est perdu.</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be locked: its lock file %2 is not a regular file: it is %3.</source>
-        <translation>Le fichier des scores %1 n’a pas pu être verrouillé : son fichier de verrou %2 n’est pas un fichier ordinaire : c’est %3.</translation>
+        <translation>Le fichier des scores %1 n’a pas pu être verrouillé&#xa0;: son fichier de verrou %2 n’est pas un fichier ordinaire&#xa0;: c’est %3.</translation>
     </message>
     <message>
         <source>The high-score file %1 would grow larger than 1 MiB, which Korvex does not read, so it was left as it is.</source>
-        <translation>Le fichier des scores %1 dépasserait 1 Mio, taille que Korvex ne lit pas ; il a donc été laissé tel quel.</translation>
+        <translation>Le fichier des scores %1 dépasserait 1 Mio, taille que Korvex ne lit pas&#xa0;; il a donc été laissé tel quel.</translation>
     </message>
 </context>
 </TS>
