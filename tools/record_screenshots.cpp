@@ -106,7 +106,16 @@ class WithPractice : public GameStore {
         return m_file->storeLuck(luck, waitMs);
     }
     std::optional<PracticeRecord> practice() override { return m_practice; }
-    bool storeAnswer(PracticeAnswer&, const PracticeSlot&, int) override { return false; }
+    // Kept with the made-up answers, so the window shows an answer the record took.
+    bool storeAnswer(PracticeAnswer& answer, const PracticeSlot& slot, int) override {
+        answer.id = qint64(m_practice.answers.size()) + 1;
+        m_practice.answers.push_back(answer);
+        std::erase_if(m_practice.schedule, [&](const PracticeSlot& kept) {
+            return kept.position.key == slot.position.key;
+        });
+        m_practice.schedule.push_back(slot);
+        return true;
+    }
     const StoreFailure& failure() const override { return m_file->failure(); }
     std::optional<QString> takeSetAside() override { return m_file->takeSetAside(); }
 

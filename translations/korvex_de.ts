@@ -584,15 +584,15 @@
     </message>
     <message>
         <source>Proficiency: answer a position to see how many points your decisions give up.</source>
-        <translation>Können: Beantworten Sie eine Stellung, um zu sehen, wie viele Punkte Ihre Entscheidungen verschenken.</translation>
+        <translation>Leistungsstand: Beantworten Sie eine Stellung, um zu sehen, wie viele Punkte Ihre Entscheidungen verschenken.</translation>
     </message>
     <message>
         <source>Proficiency: %1 points given up in your one answer so far.</source>
-        <translation>Können: %1 Punkte verschenkt in Ihrer bisher einzigen Antwort.</translation>
+        <translation>Leistungsstand: %1 Punkte verschenkt in Ihrer bisher einzigen Antwort.</translation>
     </message>
     <message>
         <source>Proficiency: %1 points given up per decision over your last %2 answers.</source>
-        <translation>Können: %1 Punkte verschenkt je Entscheidung in Ihren letzten %2 Antworten.</translation>
+        <translation>Leistungsstand: %1 Punkte verschenkt je Entscheidung in Ihren letzten %2 Antworten.</translation>
     </message>
 </context>
 <context>
