@@ -7,35 +7,14 @@
 #include <QPainter>
 #include <array>
 
+#include "ui/qt/pictures.h"
+
 namespace korvex {
 namespace {
 
-// The board's die: a 37-pixel face, with room around it for the hold frame (a pixel of board,
-// then a pixel of frame) and a pixel more.
+// The board's die: a 37-pixel face, with room around it for the hold frame.
 constexpr int kFacePixels = 37;
-constexpr int kFrameMargin = 3;
-
-// Pip centres as fractions of the face: two and three on the diagonal from bottom left to top
-// right, six in two columns of three, as on the board.
-std::vector<std::array<double, 2>> pipSpots(int pips) {
-    constexpr double lo = 0.25, mid = 0.5, hi = 0.75;
-    switch (pips) {
-        case 1:
-            return {{mid, mid}};
-        case 2:
-            return {{lo, hi}, {hi, lo}};
-        case 3:
-            return {{lo, hi}, {mid, mid}, {hi, lo}};
-        case 4:
-            return {{lo, lo}, {hi, lo}, {lo, hi}, {hi, hi}};
-        case 5:
-            return {{lo, lo}, {hi, lo}, {mid, mid}, {lo, hi}, {hi, hi}};
-        case 6:
-            return {{lo, lo}, {lo, mid}, {lo, hi}, {hi, lo}, {hi, mid}, {hi, hi}};
-        default:
-            return {};
-    }
-}
+constexpr int kFrameMargin = kHoldFrameMargin;
 
 // A die as screen readers see it on the board: a toggle button, checked while held, whose press
 // action holds or releases it as a click does.
@@ -73,27 +52,9 @@ QAccessibleInterface* dieFace(const QString&, QObject* object) {
 }  // namespace
 
 void paintDie(QPainter& painter, const QRect& face, int pips, bool held) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(face, Qt::black);
-    painter.fillRect(face.adjusted(1, 1, -1, -1), Qt::white);
-    if (held) {
-        const QRect frame = face.adjusted(-2, -2, 2, 2);
-        painter.setPen(Qt::NoPen);
-        painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), Qt::black);
-        painter.fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), Qt::black);
-        painter.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), Qt::black);
-        painter.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), Qt::black);
-    }
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    const QRectF f(face);
-    const double radius = f.width() * 0.19 / 2;
-    for (const auto& spot : pipSpots(pips))
-        painter.drawEllipse(QPointF(f.left() + spot[0] * f.width(), f.top() + spot[1] * f.height()),
-                            radius, radius);
-    painter.restore();
+    // The board's own pictures, so a practised position looks exactly like the board.
+    paintDieFace(painter, face, pips);
+    if (held) paintHoldFrame(painter, face);
 }
 
 DieButton::DieButton(int position, QWidget* parent)
