@@ -12,6 +12,7 @@
 #include "review/game_review.h"
 #include "support/board_fixture.h"
 #include "support/core_application.h"
+#include "support/game_generator.h"
 
 namespace korvex::test {
 namespace {
@@ -211,6 +212,44 @@ TEST(RunningGameRecord, theAssemblyRecordsEveryGameAndReportsOnTheBoard) {
     board.click(QStringLiteral("lblPractice"));
     ASSERT_EQ(toolkit.messages().size(), before + 2);
     EXPECT_EQ(toolkit.messages().back().title, "Practice");
+}
+
+// Games recorded before the coach's table was there are judged once it is, in the background,
+// and so is every game written after that: the running game wires the judging to both.
+TEST(RecordJudging, gamesAreJudgedOnceTheTableIsThereAndAfterEachWrite) {
+    ensureCoreApplication();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("games.sqlite");
+    GameGenerator generator{3, {nullptr, 0.2, 0.3, 0.5}};
+    {
+        GameDatabase earlier(file);
+        for (int i = 0; i < 3; ++i) {
+            GameRecord game = generator.next();
+            ASSERT_TRUE(earlier.store(game));
+        }
+    }
+    MemoryToolkit toolkit;
+    ScriptedRandom random;
+    MemoryStore store;
+    GameHistory history(file, openGameDatabase);
+    RunningGame running(toolkit, random, store, &history);
+    const auto judged = [&] {
+        int n = 0;
+        for (const GameSummary& game : history.summaries()) n += game.luck.has_value();
+        return n;
+    };
+    const auto waitFor = [&](int games) {
+        QElapsedTimer clock;
+        clock.start();
+        while (judged() < games && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return judged();
+    };
+    EXPECT_EQ(judged(), 0);
+    running.board().click(QStringLiteral("lblHint"));  // the coach on: its table is made
+    EXPECT_EQ(waitFor(3), 3);
+    history.record(generator.next());
+    EXPECT_EQ(waitFor(4), 4);
 }
 
 }  // namespace
