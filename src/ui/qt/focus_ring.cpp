@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStyle>
 #include <QTabBar>
+#include <cmath>
 
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/pictures.h"
@@ -17,23 +18,9 @@
 namespace korvex {
 namespace {
 
-// x to the power 2.4 for x in (0, 1], as the fifth root of x to the 12th found by Newton's
-// method: the ring is made while the board starts, and the maths library's power function
-// alone would bring pages of code into memory that the board never needs otherwise.
-double powerTwoPointFour(double x) {
-    const double x2 = x * x, x4 = x2 * x2, target = x4 * x4 * x4;
-    double y = x2;  // x^2.4 lies between x^3 and x^2 on (0, 1]
-    for (int i = 0; i < 60; ++i) {
-        const double y2 = y * y, next = y - (y2 * y2 * y - target) / (5 * y2 * y2);
-        if (next == y) break;
-        y = next;
-    }
-    return y;
-}
-
 double luminance(const QColor& colour) {
     const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : powerTwoPointFour((c + 0.055) / 1.055);
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
            0.0722 * linear(colour.blueF());
