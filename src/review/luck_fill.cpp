@@ -21,9 +21,13 @@ void LuckFill::join() {
 
 void LuckFill::start(const CoachTable& table, QObject* context,
                      std::function<void(int)> onDone) {
-    if (m_running.exchange(true)) {
-        m_again.store(true);
-        return;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_running) {
+            m_again = true;
+            return;
+        }
+        m_running = true;
     }
     join();  // the last run has ended: its thread only remains to be joined
     if (!m_relay) m_relay = std::make_unique<QObject>();
@@ -31,11 +35,15 @@ void LuckFill::start(const CoachTable& table, QObject* context,
     QObject* relay = m_relay.get();
     m_worker = std::thread([this, &table, relay, receiver, onDone = std::move(onDone)] {
         int judged = 0;
-        do {
-            m_again.store(false);
+        for (;;) {
             judged += run(table);
-        } while (m_again.load() && !m_cancel.load());
-        m_running.store(false);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_again || m_cancel.load()) {
+                m_running = false;
+                break;
+            }
+            m_again = false;
+        }
         QMetaObject::invokeMethod(
             relay,
             [receiver, onDone, judged] {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "record/game_store.h"
@@ -31,7 +32,10 @@ class LuckFill {
     // run ends (not at all if `context` is gone). A call while a run is going makes the run look
     // once more when it ends, so a game finished meanwhile is not missed.
     void start(const CoachTable& table, QObject* context, std::function<void(int judged)> onDone);
-    bool running() const { return m_running.load(); }
+    bool running() const {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_running;
+    }
 
     // Games judged in one write: few enough that another copy's game end never waits long.
     static constexpr int kBatch = 50;
@@ -42,7 +46,11 @@ class LuckFill {
 
     GameStoreOpener m_open;
     QString m_path;
-    std::atomic<bool> m_running{false}, m_again{false}, m_cancel{false};
+    // Whether a run goes on, and whether it must look once more, are decided together, so that a
+    // start coming just as a run ends is never lost.
+    mutable std::mutex m_mutex;
+    bool m_running = false, m_again = false;
+    std::atomic<bool> m_cancel{false};
     std::unique_ptr<QObject> m_relay;
     std::thread m_worker;
 };
