@@ -116,11 +116,6 @@ std::optional<GameRecord> GameHistory::game(qint64 id) {
     return stored ? stored->game(id) : std::nullopt;
 }
 
-bool GameHistory::storeLuck(const std::vector<GameLuck>& luck) {
-    GameStore* stored = store();
-    return stored && stored->storeLuck(luck, GameStore::kBoardWaitMs);
-}
-
 PracticeRecord GameHistory::practice() {
     GameStore* stored = store();
     std::optional<PracticeRecord> kept = stored ? stored->practice() : std::nullopt;

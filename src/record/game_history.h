@@ -56,9 +56,6 @@ class GameHistory {
     const QString& readProblem() const { return m_readProblem; }
     // A whole game by its summary's number.
     std::optional<GameRecord> game(qint64 id);
-    // Keeps the luck and points given up the coach's table found for stored games; false when
-    // the store refused (they are worked out again another time).
-    bool storeLuck(const std::vector<GameLuck>& luck);
     // What Practice has kept; empty when the store cannot be read.
     PracticeRecord practice();
     // Keeps a practice answer and its position's new place in the schedule; false (and the
