@@ -215,18 +215,18 @@ TEST(RunningGameRecord, theAssemblyRecordsEveryGameAndReportsOnTheBoard) {
 }
 
 // Games recorded before the coach's table was there are judged once it is, in the background,
-// and so is every game written after that: the running game wires the judging to both.
+// with the review's own figures, and so is every game written after that; a game judged already
+// is left as it is. The running game wires the judging to both moments.
 TEST(RecordJudging, gamesAreJudgedOnceTheTableIsThereAndAfterEachWrite) {
     ensureCoreApplication();
     QTemporaryDir dir;
     const QString file = dir.filePath("games.sqlite");
     GameGenerator generator{3, {nullptr, 0.2, 0.3, 0.5}};
+    std::vector<GameRecord> games;
     {
         GameDatabase earlier(file);
-        for (int i = 0; i < 3; ++i) {
-            GameRecord game = generator.next();
-            ASSERT_TRUE(earlier.store(game));
-        }
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(earlier.store(games.emplace_back(generator.next())));
+        ASSERT_TRUE(earlier.storeLuck({{games[0].id, 1.5, 2.5}}, 100));
     }
     MemoryToolkit toolkit;
     ScriptedRandom random;
@@ -238,18 +238,31 @@ TEST(RecordJudging, gamesAreJudgedOnceTheTableIsThereAndAfterEachWrite) {
         for (const GameSummary& game : history.summaries()) n += game.luck.has_value();
         return n;
     };
-    const auto waitFor = [&](int games) {
+    const auto waitFor = [&](int count) {
         QElapsedTimer clock;
         clock.start();
-        while (judged() < games && clock.elapsed() < 60000)
+        while (judged() < count && clock.elapsed() < 60000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return judged();
     };
-    EXPECT_EQ(judged(), 0);
+    EXPECT_EQ(judged(), 1);
     running.board().click(QStringLiteral("lblHint"));  // the coach on: its table is made
     EXPECT_EQ(waitFor(3), 3);
     history.record(generator.next());
     EXPECT_EQ(waitFor(4), 4);
+
+    games.push_back(*history.lastGame());
+    const CoachTable& table = *running.board().coach().builtTable();
+    for (const GameSummary& summary : history.summaries()) {
+        const auto game = std::find_if(games.begin(), games.end(),
+                                       [&](const GameRecord& g) { return g.id == summary.id; });
+        ASSERT_NE(game, games.end());
+        const GameLuck expected = game == games.begin()
+                                      ? GameLuck{game->id, 1.5, 2.5}
+                                      : gameLuck(game->id, *reviewGame(table, *game));
+        EXPECT_DOUBLE_EQ(*summary.luck, expected.luck);
+        EXPECT_DOUBLE_EQ(*summary.givenUp, expected.givenUp);
+    }
 }
 
 }  // namespace
