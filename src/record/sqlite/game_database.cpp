@@ -326,28 +326,21 @@ std::optional<QString> GameDatabase::takeSetAside() {
 }
 
 bool GameDatabase::store(GameRecord* records, std::size_t count, int waitMs) {
-    begin();
-    if (openWriter(waitMs) && writeGames(records, count)) return true;
-    // Damage found: keep the file aside and write the games into a new one.
-    return m_damaged && setAside() && openWriter(waitMs) && writeGames(records, count);
-}
-
-bool GameDatabase::writeGames(GameRecord* records, std::size_t count) {
-    QSqlDatabase db = QSqlDatabase::database(m_writer, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return failed(query.lastError());
     std::vector<qint64> ids;
-    for (std::size_t i = 0; i < count; ++i) {
-        ids.push_back(insertGame(db, records[i]));
-        if (ids.back() == 0) return false;
-    }
-    if (!query.exec(QStringLiteral("COMMIT"))) {
-        const QSqlError error = query.lastError();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return failed(error);
-    }
-    for (std::size_t i = 0; i < count; ++i) records[i].id = ids[i];
-    return true;
+    const bool stored = write(
+        [&](QSqlDatabase& db) {
+            ids.clear();  // a second try, on a new file, numbers the games afresh
+            for (std::size_t i = 0; i < count; ++i) {
+                ids.push_back(insertGame(db, records[i]));
+                if (ids.back() == 0) return false;
+            }
+            return true;
+        },
+        waitMs);
+    // Numbered only once the whole transaction is in.
+    if (stored)
+        for (std::size_t i = 0; i < count; ++i) records[i].id = ids[i];
+    return stored;
 }
 
 qint64 GameDatabase::insertGame(const QSqlDatabase& db, const GameRecord& record) {

@@ -73,7 +73,6 @@ class GameDatabase : public GameStore {
     bool failed(const QSqlError& error);
     bool failedNewer();
     bool setAside();
-    bool writeGames(GameRecord* records, std::size_t count);
     // The game's number, or 0 (failure() says why).
     qint64 insertGame(const QSqlDatabase& db, const GameRecord& record);
     std::optional<std::vector<GameSummary>> readSummaries(Schema schema);
